@@ -1,0 +1,31 @@
+#include "base/errors.h"
+
+namespace pp {
+
+namespace {
+RaiseHook g_raise_hook = nullptr;
+}
+
+EListError EListError::IndexOutOfBounds(long index) {
+  return EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+RaiseHook SetRaiseHook(RaiseHook hook) noexcept {
+  RaiseHook previous = g_raise_hook;
+  g_raise_hook = hook;
+  return previous;
+}
+
+void NotifyRaise(const Exception& error) noexcept {
+  if (g_raise_hook) g_raise_hook(error);
+}
+
+}  // namespace pp
+
+#include "base/out_param.h"
+
+namespace pp {
+
+void RaiseNullOut() { Raise(EExternal(0xC0000005, "Access violation: write of address 00000000")); }
+
+}  // namespace pp

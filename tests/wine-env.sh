@@ -1,0 +1,39 @@
+# Wine prefixes private to the build tree, created on first use, and an Xvfb display.
+# Sourced by tests/run, tools/demo and bench/run.
+WINE_ROOT="${BUILD:?}/wine"
+# No Mono or Gecko installer, no menu entries, and no debugger popping up on a crash: a test
+# that crashes must end and be counted, not wait for someone.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+
+wine_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
+# wine_prefix win32|win64: exports WINEPREFIX/WINEARCH, creating the prefix when missing.
+wine_prefix() {
+  export WINEARCH=$1 WINEPREFIX="$WINE_ROOT/$1"
+  if [ ! -f "$WINEPREFIX/.ready" ]; then
+    rm -rf "$WINEPREFIX"; mkdir -p "$WINE_ROOT"
+    echo "  (creating Wine prefix $1)"
+    wineboot -i >"$WINE_ROOT/$1-boot.log" 2>&1 && wineserver -w && touch "$WINEPREFIX/.ready"
+  fi
+  # Keep the prefix's server (and its services) up between test programs: a cold start costs
+  # tens of seconds where the i386 loader is emulated, a warm one a fraction of a second.
+  [ -f "$WINEPREFIX/.ready" ] && wineserver -p 900
+}
+
+wine_start_display() {
+  local d=${DISPLAY:-}; d=${d#:}; d=${d%%.*}
+  if [ -z "$d" ] || [ ! -e "/tmp/.X11-unix/X$d" ]; then
+    local n=97
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    WINE_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  fi
+}
+
+wine_stop() {
+  for p in "$WINE_ROOT"/win32 "$WINE_ROOT"/win64; do [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null; done
+  [ -n "${WINE_XVFB_PID:-}" ] && kill "$WINE_XVFB_PID" 2>/dev/null
+  return 0
+}
