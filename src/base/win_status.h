@@ -1,0 +1,19 @@
+// The status convention at the binary interface: S_OK on success, E_UNEXPECTED (0x8000FFFF)
+// for whatever went wrong. No exception ever crosses an interface method.
+#pragma once
+
+#include <windows.h>
+
+namespace pp::win {
+
+template <class F>
+HRESULT CallWithStatus(F&& body) noexcept {
+  try {
+    body();
+    return S_OK;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
+}  // namespace pp::win
