@@ -1,6 +1,6 @@
 #include "hostenv/platform.h"
 
-#include <windows.h>
+#include "base/win_handles.h"
 
 namespace pp::hostenv {
 
@@ -12,5 +12,34 @@ bool IsWow64() {
   BOOL wow64 = FALSE;
   return fn && fn(GetCurrentProcess(), &wow64) && wow64;
 }
+
+namespace {
+OSVERSIONINFOA SystemVersion() {
+  OSVERSIONINFOA info = {};
+  info.dwOSVersionInfoSize = sizeof info;
+  GetVersionExA(&info);
+  return info;
+}
+bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+}  // namespace
+
+bool IsWindows2000() {
+  const OSVERSIONINFOA v = SystemVersion();
+  return v.dwMajorVersion == 5 && v.dwMinorVersion == 0;
+}
+
+bool IsWindowsVistaOrLater() { return SystemVersion().dwMajorVersion >= 6; }
+
+bool IsCtrlDown() { return KeyDown(VK_CONTROL); }
+bool IsShiftDown() { return KeyDown(VK_SHIFT); }
+bool IsAltDown() { return KeyDown(VK_MENU); }
+
+bool IsTestMode() {
+  win::UniqueKey key;
+  return RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Veltrex\\TestMode", 0, KEY_ALL_ACCESS, key.receive()) ==
+         ERROR_SUCCESS;
+}
+
+HMODULE GetHostModule() { return GetModuleHandleA(nullptr); }
 
 }  // namespace pp::hostenv
