@@ -75,7 +75,10 @@ class Font {
 class Control : public Component {
  public:
   using Component::Component;
-  ~Control() override { SetParent(nullptr); }
+  ~Control() override {
+    for (Control* child : children) child->parent_ = nullptr;
+    SetParent(nullptr);
+  }
   Control* Parent() const { return parent_; }
   void SetParent(Control* parent) {
     if (parent_) std::erase(parent_->children, this);
