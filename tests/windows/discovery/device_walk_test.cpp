@@ -106,6 +106,20 @@ TEST_F(DeviceWalk, RecordsFollowTheConfigurations) {
   }
 }
 
+// Friendly names arrive in the ANSI code page and leave as UTF-16: byte 0x80 is the euro sign
+// in code page 1252, not U+0080.
+TEST_F(DeviceWalk, FriendlyNameIsConvertedFromTheAnsiCodePage) {
+  if (GetACP() != 1252) GTEST_SKIP() << "needs ANSI code page 1252, this prefix has " << GetACP();
+  FakeDeviceTable table({{"Ports", "Port \x80 (LPT1)", std::vector<FakeRange>{{888, 895}}, {}}});
+  pp::win::ComPtr<IParallelPortList> list;
+  ASSERT_EQ(pp::discovery::CreateParallelPortList(list.receive()), S_OK);
+  pp::win::ComPtr<IParallelPortInfo> info;
+  ASSERT_EQ(list->GetItem(0, info.receive()), S_OK);
+  pp::win::UniqueBstr name;
+  ASSERT_EQ(info->GetName(name.receive()), S_OK);
+  EXPECT_EQ(std::wstring(name.get(), SysStringLen(name.get())), L"Port \u20AC (LPT1)");
+}
+
 TEST_F(DeviceWalk, EveryHandleGivenOutIsReleasedOnce) {
   FakeDeviceTable table({
       {"Ports", "Printer Port (LPT1)", std::vector<FakeRange>{{888, 895}, {1912, 1914}, {2000, 2007}}, std::nullopt},
