@@ -65,8 +65,10 @@ class Reader {
       names_.emplace(Lower(layout.name), root_);
       ReadData(root_, layout);
       for (const Fixup& f : fixups_) Resolve(f);
-      model_.Loaded(root_);
-      for (const Component& c : created_) model_.Loaded(c.object);
+      std::vector<ObjectRef> components;
+      components.reserve(created_.size());
+      for (const Component& c : created_) components.push_back(c.object);
+      Guard(layout.line, layout.name, {}, [&] { model_.EndLoading(root_, components); });
     } catch (...) {
       for (auto it = created_.rbegin(); it != created_.rend(); ++it) model_.Destroy(it->object);
       created_.clear();

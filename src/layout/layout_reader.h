@@ -1,10 +1,11 @@
 // Builds components from a parsed layout: the root's own properties, then its components,
 // created by class name, owned by the root and parented as nested; component references are
-// resolved once everything exists, then Loaded runs on the root and on each component.
+// resolved once everything exists, then the model runs Loaded on the root and each component.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "layout/class_registry.h"
 #include "layout/layout_tree.h"
@@ -21,7 +22,9 @@ class ComponentModel {
   virtual bool SetParent(ObjectRef child, ObjectRef parent) = 0;
   // Marks a component as being read (before any of its properties is set).
   virtual void BeginLoading(ObjectRef component) {}
-  virtual void Loaded(ObjectRef component) = 0;
+  // Everything is read and every reference resolved: Loaded, once for the root and once for
+  // each component created (in creation order), in the order the component classes expect.
+  virtual void EndLoading(ObjectRef root, const std::vector<ObjectRef>& components) = 0;
   // Frees a component the reader created; its owner lets go of it.
   virtual void Destroy(ObjectRef component) noexcept = 0;
   // True when the model itself reports insertions (NotifyComponentInserted and

@@ -82,8 +82,8 @@ TEST_F(LayoutReader, BuildsOwnedComponentsParentedAsNested) {
   button->on_click(button);
   EXPECT_THAT(form_->calls, ElementsAre("FormShow", "Button_UpdateDisplayClick"));
 
-  // Loaded once each, after everything was read: the root first, then in creation order.
-  EXPECT_THAT(model_.loaded, ElementsAre("TestForm", "Panel1", "Button1", "Box"));
+  // Loaded once each, after everything was read and resolved.
+  EXPECT_THAT(model_.loaded, ElementsAre("Panel1", "Button1", "Box", "TestForm"));
   EXPECT_EQ(button->loaded_count, 1);
 }
 

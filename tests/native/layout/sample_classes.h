@@ -55,7 +55,6 @@ class Component {
   }
   virtual void Loaded() { ++loaded_count; }
   int loaded_count = 0;
-  std::vector<std::string>* loaded_log = nullptr;
 
  private:
   std::string name_;
@@ -178,8 +177,12 @@ class Model : public ComponentModel {
     control->SetParent(container);
     return true;
   }
-  void Loaded(ObjectRef c) override {
-    Component* component = c.As<Component>();
+  // Like the toolkit: the components first, in creation order, then the root.
+  void EndLoading(ObjectRef root, const std::vector<ObjectRef>& components) override {
+    for (ObjectRef c : components) Loaded(c.As<Component>());
+    Loaded(root.As<Component>());
+  }
+  void Loaded(Component* component) {
     component->Loaded();
     loaded.push_back(component->Name());
   }
