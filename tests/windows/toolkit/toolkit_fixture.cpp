@@ -19,12 +19,19 @@ class ToolkitEnvironment : public ::testing::Environment {
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new ToolkitEnvironment);
 
-std::function<void()> g_during;
+std::vector<std::function<void()>> g_steps;
+size_t g_next_step = 0;
+UINT_PTR g_step_timer = 0;
 TCustomForm* g_modal_form = nullptr;
 
-void CALLBACK DuringTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (auto during = std::exchange(g_during, nullptr)) during();
+void CALLBACK StepTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_next_step >= g_steps.size()) {
+    KillTimer(nullptr, id);
+    g_step_timer = 0;
+    return;
+  }
+  auto step = g_steps[g_next_step++];
+  step();
 }
 
 void CALLBACK LimitTimer(HWND, UINT, UINT_PTR id, DWORD) {
@@ -49,15 +56,18 @@ void Pump(int rounds) {
   }
 }
 
-TModalResult RunModal(TCustomForm& form, const std::function<void()>& during, int limit_ms) {
-  g_during = during;
+TModalResult RunModal(TCustomForm& form, std::vector<std::function<void()>> steps, int limit_ms) {
+  g_steps = std::move(steps);
+  g_next_step = 0;
   g_modal_form = &form;
-  SetTimer(nullptr, 0, 1, &DuringTimer);
+  g_step_timer = SetTimer(nullptr, 0, 20, &StepTimer);
   UINT_PTR limit = SetTimer(nullptr, 0, limit_ms, &LimitTimer);
   TModalResult r = form.ShowModal();
   KillTimer(nullptr, limit);
+  if (g_step_timer) KillTimer(nullptr, g_step_timer);
+  g_step_timer = 0;
   g_modal_form = nullptr;
-  g_during = nullptr;
+  g_steps.clear();
   return r;
 }
 

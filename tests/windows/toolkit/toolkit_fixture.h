@@ -18,9 +18,13 @@ namespace pp::toolkit::testing {
 // Handles every queued message, several rounds, so that posted follow-ups arrive too.
 void Pump(int rounds = 3);
 
-// Runs `during` once the form's modal loop is running; if the form is still modal `limit_ms`
-// later, it is ended with modal result -1 so that a failing test cannot hang.
-TModalResult RunModal(TCustomForm& form, const std::function<void()>& during, int limit_ms = 10000);
+// Runs each step, in order, from the form's modal loop (one step per timer tick, so that the
+// loop handles what a step caused before the next one runs). If the form is still modal
+// `limit_ms` later, it is ended with modal result -1 so that a failing test cannot hang.
+TModalResult RunModal(TCustomForm& form, std::vector<std::function<void()>> steps, int limit_ms = 10000);
+inline TModalResult RunModal(TCustomForm& form, std::function<void()> during) {
+  return RunModal(form, std::vector<std::function<void()>>{std::move(during)});
+}
 
 // Key state as GetKeyState sees it (posted key messages do not change it).
 void SetKeyDown(int vk, bool down);
