@@ -30,7 +30,7 @@ void Guarded(const char* name, F&& body) {
 
 }  // namespace
 
-int RunProbe(int, char**) {
+int RunProbe(int argc, char** argv) {
   InitHostBinding();
   Print("Client", std::string(GetClient() ? "set" : "none"));
   Print("GetPrefUseLuna", client_api::GetPrefUseLuna());
@@ -68,6 +68,33 @@ int RunProbe(int, char**) {
     Print("RunHostProcess", std::string("returned"));
   });
   Print("GetLocalizedFolder", GetLocalizedFolder());
+
+  // The workspace: looked for among the loaded modules only, so none until the host loads it.
+  auto probe_workspace = [](const char* label) {
+    pp::win::ComPtr<IWorkspace> workspace;
+    const HRESULT status = GetHostWorkspace(workspace.receive());
+    char text[64];
+    std::snprintf(text, sizeof text, "0x%08lX %s", static_cast<unsigned long>(status), workspace ? "set" : "none");
+    Print(label, std::string(text));
+  };
+  auto find_object = [](const char* label, const char* name) {
+    Guarded(label, [&] {
+      pp::win::ComPtr<IUnknown> object;
+      FindWorkspaceObject(name, object.receive());
+      Print(label, std::string(object ? "set" : "none"));
+    });
+  };
+  probe_workspace("GetHostWorkspace before load");
+  find_object("FindWorkspaceObject before load", "Known");
+  if (argc > 0 && std::string(argv[0]) == "workspace") {
+    char path[MAX_PATH + 1] = {};
+    std::string folder(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    folder = folder.substr(0, folder.find_last_of('\\') + 1);
+    if (!LoadLibraryA((folder + "WorkspaceManager.DLL").c_str())) Print("WorkspaceManager.DLL", std::string("not loaded"));
+    probe_workspace("GetHostWorkspace after load");
+    find_object("FindWorkspaceObject Known", "Known");
+    find_object("FindWorkspaceObject Unknown", "Unknown");
+  }
   return 0;
 }
 

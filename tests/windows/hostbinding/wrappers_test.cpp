@@ -16,8 +16,8 @@ namespace {
 
 using test::ScopedEnvVar;
 
-std::map<std::string, std::string> Probe(const char* exe, std::string* raw = nullptr) {
-  const test::ChildResult child = test::RunChild("\"" + test::ExeFolder() + exe + "\" probe");
+std::map<std::string, std::string> Probe(const char* exe, std::string* raw = nullptr, const char* args = "") {
+  const test::ChildResult child = test::RunChild("\"" + test::ExeFolder() + exe + "\" probe" + args);
   EXPECT_EQ(child.exitCode, 0u) << exe << " probe";
   std::map<std::string, std::string> answers;
   std::istringstream in(child.output);
@@ -139,6 +139,36 @@ TEST(HostWrappers, LocalizedFolderFollowsTheHostPreference) {
   EXPECT_GT(folder.size(), resources.size() + 1) << folder;
   const std::string bare = Probe("host_bare.exe")["GetLocalizedFolder"];
   EXPECT_EQ(_stricmp(bare.c_str(), (test::ExeFolder() + "System\\").c_str()), 0) << bare;
+}
+
+TEST(HostWorkspace, FoundOnceTheHostHasLoadedItsModule) {
+  const std::string log = test::ExeFolder() + "hostbinding_workspace_log.txt";
+  DeleteFileA(log.c_str());
+  ScopedEnvVar l("PPHOST_LOG", log);
+  ScopedEnvVar names("PPHOST_WORKSPACE_NAMES", "Known=Board1");
+  std::string output;
+  auto answers = Probe("host.exe", &output, " workspace");
+  const std::string calls = test::ReadText(log);
+  DeleteFileA(log.c_str());
+  EXPECT_EQ(answers["GetHostWorkspace before load"], "0x00000000 none") << output;
+  EXPECT_EQ(answers["FindWorkspaceObject before load"], "none") << output;
+  EXPECT_EQ(answers["GetHostWorkspace after load"], "0x00000000 set") << output;
+  EXPECT_EQ(answers["FindWorkspaceObject Known"], "set") << output;
+  EXPECT_EQ(answers["FindWorkspaceObject Unknown"], "none") << output;
+  // The client is asked for the object the workspace named, and only for that one.
+  EXPECT_NE(calls.find("IWorkspace.GetObjectName(\"Known\") -> \"Board1\"\nIClient.AddRef -> 2\n"
+                       "IClient.GetObjectByName(\"Board1\")"),
+            std::string::npos)
+      << calls;
+  EXPECT_NE(calls.find("IWorkspace.GetObjectName(\"Unknown\") -> \"\""), std::string::npos) << calls;
+  EXPECT_EQ(calls.find("GetObjectByName(\"\")"), std::string::npos) << calls;
+}
+
+TEST(HostWorkspace, AFailingGetWorkspaceGivesTheFailureStatus) {
+  ScopedEnvVar fail("PPHOST_FAIL", "GetWorkspace");
+  auto answers = Probe("host.exe", nullptr, " workspace");
+  EXPECT_EQ(answers["GetHostWorkspace after load"], "0x8000FFFF none");
+  EXPECT_EQ(answers["FindWorkspaceObject Known"].rfind("error: ", 0), 0u) << answers["FindWorkspaceObject Known"];
 }
 
 }  // namespace
