@@ -9,6 +9,8 @@ namespace pp::hostenv {
 
 namespace {
 
+std::string FormsKey() { return GetPreferenceKey() + "\\Forms"; }
+
 // A Boolean as stored by the host's preferences: a REG_DWORD, non-zero for true.
 bool ReadWarningEnabled(const std::string& keyName) {
   win::UniqueKey key;
@@ -33,10 +35,12 @@ void StoreWarningDisabled(const std::string& keyName) {
 
 }  // namespace
 
+bool AcrobatVersionWarningEnabled() { return ReadWarningEnabled(FormsKey()); }
+void DisableAcrobatVersionWarning() { StoreWarningDisabled(FormsKey()); }
+
 void ShowAcrobatVersionWarning() {
-  const std::string keyName = GetPreferenceKey() + "\\Forms";
-  if (!ReadWarningEnabled(keyName)) return;
-  if (RunAcrobatVersionWarningDialog()) StoreWarningDisabled(keyName);
+  if (!AcrobatVersionWarningEnabled()) return;
+  if (RunAcrobatVersionWarningDialog()) DisableAcrobatVersionWarning();
 }
 
 }  // namespace pp::hostenv

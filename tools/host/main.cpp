@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   } else if (command == "report" || command == "load") {
     rc = RunWithPlugin(command);
   } else {
-    std::printf("usage: host [report|load|probe ...]\n");
+    std::fprintf(stderr, "usage: host [report|load|probe ...]\n");
     rc = 2;
   }
   host::Record("host: client references " + std::to_string(host::ClientExtraReferences()));

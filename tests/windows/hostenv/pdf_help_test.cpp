@@ -11,8 +11,10 @@
 #include <thread>
 
 #include "base/errors.h"
+#include "hostenv/acrobat_warning.h"
 #include "hostenv/folders.h"
 #include "hostenv/pdf_help.h"
+#include "hostenv/preferences.h"
 #include "hostenv_helpers.h"
 
 namespace pp::hostenv {
@@ -186,6 +188,30 @@ TEST_F(PdfHelp, ReaderThatCannotStart) {
   reader.SetString("", "\"C:\\no such folder\\reader.exe\" \"%1\"");
   ScopedKey acropdf(HKEY_CLASSES_ROOT, "AcroPDF.PDF.1");
   EXPECT_FALSE(ShowPdfHelp(document_.path(), 2));
+}
+
+TEST(AcrobatVersionWarning, StoredChoice) {
+  ResetPreferenceLocation();
+  const std::string forms = GetPreferenceKey() + "\\Forms";
+  RegDeleteTreeA(HKEY_CURRENT_USER, forms.c_str());
+  EXPECT_TRUE(AcrobatVersionWarningEnabled()) << "missing key";
+  {
+    ScopedKey key(HKEY_CURRENT_USER, forms);
+    EXPECT_TRUE(AcrobatVersionWarningEnabled()) << "missing value";
+    key.SetString("EnableAcrobatVersionPopup", "0");
+    EXPECT_TRUE(AcrobatVersionWarningEnabled()) << "a string is no Boolean";
+    key.SetBinary("EnableAcrobatVersionPopup", std::string(8, '\0'));
+    EXPECT_TRUE(AcrobatVersionWarningEnabled()) << "eight bytes are no Boolean";
+    key.SetDword("EnableAcrobatVersionPopup", 2);
+    EXPECT_TRUE(AcrobatVersionWarningEnabled());
+    key.SetDword("EnableAcrobatVersionPopup", 0);
+    EXPECT_FALSE(AcrobatVersionWarningEnabled());
+  }
+  // Silencing creates the key when it is missing.
+  DisableAcrobatVersionWarning();
+  EXPECT_FALSE(AcrobatVersionWarningEnabled());
+  RegDeleteTreeA(HKEY_CURRENT_USER, forms.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, forms.c_str());
 }
 
 }  // namespace
