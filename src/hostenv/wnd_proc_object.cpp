@@ -38,6 +38,10 @@ TCustomWndProcObject::~TCustomWndProcObject() {
     DestroyWindow(handle_);
     handle_ = nullptr;
   }
+  // Windows keeps a library's classes after the library is unloaded; one loaded again at another
+  // address would find its class pointing into the old code. Fails while other objects' windows
+  // still use the class, which is what we want.
+  UnregisterClassA(kClassName, ThisModule());
 }
 
 LRESULT CALLBACK TCustomWndProcObject::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
