@@ -113,7 +113,8 @@ TEST_F(MouseFixture, EnterAndLeaveFollowTheCursor) {
   // The system reports a move of the cursor as a real WM_MOUSEMOVE, and its leaving a window
   // after its own polling interval: wait for the expected number of entries.
   auto wait_for = [&](size_t entries) {
-    for (int i = 0; i < 300 && log.size() < entries; ++i) Pump(1);
+    const DWORD start = GetTickCount();
+    while (log.size() < entries && GetTickCount() - start < 3000) Pump(1);
   };
   auto move_to = [&](TControl* c, int x, int y, size_t entries) {
     POINT p = c->ClientToScreen(POINT{x, y});

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "toolkit/errors.h"
 
 namespace pp::toolkit::testing {
@@ -12,6 +14,7 @@ namespace {
 class ToolkitEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
+    setvbuf(stdout, nullptr, _IONBF, 0);  // a crash must not swallow the last lines
     Application().OnException = [](TComponent*, const std::exception* e) {
       HandledExceptions().push_back(e ? e->what() : "(unknown)");
     };
