@@ -13,8 +13,9 @@ struct TJumpPatch {
   uint8_t SavedBytes[5] = {};   // what the jump overwrote
 };
 
-// Writes size bytes into this process's code or data; true when all of them were written. The
-// page protection is left to WriteProcessMemory; the instruction cache is not flushed.
+// Writes size bytes into this process's code or data, whatever the pages' protection (which is
+// put back afterwards); true when all of them were written, false (and nothing written) when a
+// page of the range is not committed. The instruction cache is not flushed: x86 keeps it coherent.
 bool WriteCode(void* address, const void* buffer, size_t size) noexcept;
 
 // Saves the five bytes at target and writes E9 followed by the displacement replacement -

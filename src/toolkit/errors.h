@@ -50,3 +50,19 @@ class EReadError : public Exception {
 };
 
 }  // namespace pp::toolkit
+
+namespace pp::toolkit {
+
+// Misuse of a thread object.
+class EThread : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A fault of the memory manager other than plain exhaustion (which is EOutOfMemory).
+class EHeapException : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+}  // namespace pp::toolkit

@@ -14,7 +14,7 @@ void TStrings::CheckIndex(int index, int limit) const {
 }
 
 void TStrings::Put(int index, const std::string& s) {
-  void* object = GetObject(index);
+  void* object = GetObjectAt(index);
   BeginUpdate();
   Delete(index);
   InsertObject(index, s, object);
@@ -40,7 +40,7 @@ int TStrings::AddObject(const std::string& s, void* object) {
 
 void TStrings::AddStrings(const TStrings& other) {
   BeginUpdate();
-  for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.GetObject(i));
+  for (int i = 0; i < other.Count(); ++i) AddObject(other.Get(i), other.GetObjectAt(i));
   EndUpdate();
 }
 
@@ -65,7 +65,7 @@ int TStrings::IndexOf(const std::string& s) const {
 
 int TStrings::IndexOfObject(const void* object) const {
   for (int i = 0; i < Count(); ++i)
-    if (GetObject(i) == object) return i;
+    if (GetObjectAt(i) == object) return i;
   return -1;
 }
 
@@ -84,7 +84,7 @@ void TStrings::Exchange(int a, int b) {
   if (a == b) return;
   BeginUpdate();
   std::string sa = Get(a), sb = Get(b);
-  void *oa = GetObject(a), *ob = GetObject(b);
+  void *oa = GetObjectAt(a), *ob = GetObjectAt(b);
   Put(a, sb);
   PutObject(a, ob);
   Put(b, sa);
@@ -98,7 +98,7 @@ void TStrings::Move(int from, int to) {
   CheckIndex(to, Count());
   BeginUpdate();
   std::string s = Get(from);
-  void* object = GetObject(from);
+  void* object = GetObjectAt(from);
   Delete(from);
   InsertObject(to, s, object);
   EndUpdate();
@@ -181,7 +181,7 @@ std::string TStringList::Get(int index) const {
   return items_[index].text;
 }
 
-void* TStringList::GetObject(int index) const {
+void* TStringList::GetObjectAt(int index) const {
   CheckIndex(index, Count());
   return items_[index].object;
 }

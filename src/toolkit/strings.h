@@ -22,13 +22,13 @@ class TStrings {
   virtual void Insert(int index, const std::string& s) = 0;
   virtual void Delete(int index) = 0;
   virtual void Clear() = 0;
-  virtual void* GetObject(int index) const { return nullptr; }
+  virtual void* GetObjectAt(int index) const { return nullptr; }
   virtual void PutObject(int index, void* object) {}
   virtual void Put(int index, const std::string& s);  // keeps the object
   virtual void InsertObject(int index, const std::string& s, void* object);
 
   std::string Strings(int index) const { return Get(index); }
-  void* Objects(int index) const { return GetObject(index); }
+  void* Objects(int index) const { return GetObjectAt(index); }
 
   virtual int Add(const std::string& s);
   int AddObject(const std::string& s, void* object);
@@ -77,7 +77,7 @@ class TStringList : public TStrings {
   int Count() const override { return static_cast<int>(items_.size()); }
   std::string Get(int index) const override;
   void Put(int index, const std::string& s) override;
-  void* GetObject(int index) const override;
+  void* GetObjectAt(int index) const override;
   void PutObject(int index, void* object) override;
   void Insert(int index, const std::string& s) override;
   void InsertObject(int index, const std::string& s, void* object) override;

@@ -6,8 +6,9 @@
 //   host load       load the plug-in, get the manager, unload; nothing else
 //   host probe      run the library's host binding in this process and print every answer
 //                   (see probe.cpp)
-// Every call into the host is recorded in the PPHOST_LOG file (settings.h); the last record is
-// "host: client references N", the references on the client that are left beyond the host's own.
+// Every call into the host is recorded in the PPHOST_LOG file (settings.h); the first record is
+// "host: command line ...", the last "host: client references N", the references on the client
+// that are left beyond the host's own.
 #include <windows.h>
 
 #include <cstdio>
@@ -69,6 +70,8 @@ int RunWithPlugin(const std::string& command) {
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "report";
+  // The first record: how the host was started (tests also start it as a stand-in program).
+  host::Record(std::string("host: command line ") + GetCommandLineA());
   host::CreateClient(CreateMainWindow());
   int rc;
   if (command == "probe") {

@@ -1,0 +1,97 @@
+// One RAII owner per window and GDI handle kind the toolkit holds.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+
+#include "base/win_handles.h"
+
+namespace pp::toolkit {
+
+inline void DestroyWindowHandle(HWND h) noexcept { DestroyWindow(h); }
+inline void DeleteGdiObject(HGDIOBJ h) noexcept { DeleteObject(h); }
+inline void DeleteFontHandle(HFONT h) noexcept { DeleteObject(h); }
+inline void DeletePenHandle(HPEN h) noexcept { DeleteObject(h); }
+inline void DeleteBrushHandle(HBRUSH h) noexcept { DeleteObject(h); }
+inline void DeleteBitmapHandle(HBITMAP h) noexcept { DeleteObject(h); }
+inline void DeleteRegionHandle(HRGN h) noexcept { DeleteObject(h); }
+inline void DeleteMemoryDC(HDC h) noexcept { DeleteDC(h); }
+inline void DestroyIconHandle(HICON h) noexcept { DestroyIcon(h); }
+inline void DestroyImageListHandle(HIMAGELIST h) noexcept { ImageList_Destroy(h); }
+
+using UniqueWindow = win::UniqueHandle<HWND, DestroyWindowHandle>;
+using UniqueFont = win::UniqueHandle<HFONT, DeleteFontHandle>;
+using UniquePen = win::UniqueHandle<HPEN, DeletePenHandle>;
+using UniqueBrush = win::UniqueHandle<HBRUSH, DeleteBrushHandle>;
+using UniqueBitmap = win::UniqueHandle<HBITMAP, DeleteBitmapHandle>;
+using UniqueRegion = win::UniqueHandle<HRGN, DeleteRegionHandle>;
+using UniqueMemoryDC = win::UniqueHandle<HDC, DeleteMemoryDC>;  // CreateCompatibleDC / CreateDC
+using UniqueIcon = win::UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueImageList = win::UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
+
+// A window's DC from GetDC / GetWindowDC, given back with ReleaseDC.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND wnd, bool whole_window = false) noexcept
+      : wnd_(wnd), dc_(whole_window ? GetWindowDC(wnd) : GetDC(wnd)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (dc_) ReleaseDC(wnd_, dc_);
+  }
+  HDC get() const noexcept { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
+// BeginPaint / EndPaint.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND wnd) noexcept : wnd_(wnd) { dc_ = BeginPaint(wnd, &ps_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(wnd_, &ps_); }
+  HDC get() const noexcept { return dc_; }
+  const RECT& PaintRect() const noexcept { return ps_.rcPaint; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
+// An object selected into a DC for a scope; the previous one is selected back.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(SelectObject(dc, object)) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() {
+    if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// SaveDC / RestoreDC for a scope.
+class SavedDCState {
+ public:
+  explicit SavedDCState(HDC dc) noexcept : dc_(dc), level_(SaveDC(dc)) {}
+  SavedDCState(const SavedDCState&) = delete;
+  SavedDCState& operator=(const SavedDCState&) = delete;
+  ~SavedDCState() {
+    if (level_) RestoreDC(dc_, level_);
+  }
+
+ private:
+  HDC dc_;
+  int level_;
+};
+
+}  // namespace pp::toolkit
