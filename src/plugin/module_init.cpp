@@ -1,5 +1,6 @@
 #include "plugin/module_init.h"
 
+#include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
 
@@ -16,6 +17,7 @@ HMODULE SelfModule() noexcept { return g_self; }
 void InitializeModule(HMODULE self) noexcept {
   g_self = self;
   // 1. Host binding: the host's exported functions and its client interface.
+  pp::hostenv::InitHostBinding();
   // 2. Themed controls' library state.
   // 3. Utility caches (install folders, preference location, language mappings).
   // 4. Error information for the host on every raise.
