@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <tuple>
+#include <type_traits>
 
 #include "base/errors.h"
 #include "base/win_handles.h"
@@ -54,29 +55,19 @@ R CallGuarded(R(__stdcall* entry)(A...), A... args) {
   struct Call {
     R(__stdcall* entry)(A...);
     std::tuple<A...> args;
-    R result{};
+    std::conditional_t<std::is_void_v<R>, char, R> result{};
   } call{entry, {args...}, {}};
   const uint32_t code = GuardedCall(
       [](void* p) {
         auto* c = static_cast<Call*>(p);
-        c->result = std::apply(c->entry, c->args);
+        if constexpr (std::is_void_v<R>)
+          std::apply(c->entry, c->args);
+        else
+          c->result = std::apply(c->entry, c->args);
       },
       &call);
   if (code) RaiseDriverFault(code);
-  return call.result;
-}
-
-template <class... A>
-void CallGuarded(void(__stdcall* entry)(A...), A... args) {
-  struct Call {
-    void(__stdcall* entry)(A...);
-    std::tuple<A...> args;
-  } call{entry, {args...}};
-  const uint32_t code = GuardedCall([](void* p) {
-    auto* c = static_cast<Call*>(p);
-    std::apply(c->entry, c->args);
-  }, &call);
-  if (code) RaiseDriverFault(code);
+  if constexpr (!std::is_void_v<R>) return call.result;
 }
 
 class VexioLibrary final : public DriverLibrary {
