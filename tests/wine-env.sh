@@ -10,15 +10,17 @@ wine_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 # wine_prefix win32|win64: exports WINEPREFIX/WINEARCH, creating the prefix when missing.
 wine_prefix() {
   export WINEARCH=$1 WINEPREFIX="$WINE_ROOT/$1"
-  if [ ! -f "$WINEPREFIX/.ready" ]; then
+  local attempt
+  for attempt in 1 2 3; do
+    [ -f "$WINEPREFIX/.ready" ] && break
     rm -rf "$WINEPREFIX"; mkdir -p "$WINE_ROOT"
     echo "  (creating Wine prefix $1)"
     # wineboot returns once the prefix is laid out; its services may linger (some crash where
-    # the i386 loader is emulated and are restarted on demand), so don't wait for them.
-    timeout 600 wineboot -i >"$WINE_ROOT/$1-boot.log" 2>&1 && touch "$WINEPREFIX/.ready"
-  fi
-  # Keep the prefix's server (and its services) up between test programs: a cold start costs
-  # tens of seconds where the i386 loader is emulated, a warm one a fraction of a second.
+    # the i386 loader is emulated and are restarted on demand), so don't wait for them. A boot
+    # that dies half-way (seen under emulation) is tried again from scratch.
+    timeout 600 wineboot -i >"$WINE_ROOT/$1-boot.log" 2>&1 && [ -f "$WINEPREFIX/system.reg" ] && touch "$WINEPREFIX/.ready"
+    [ -f "$WINEPREFIX/.ready" ] || WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
+  done
   [ -f "$WINEPREFIX/.ready" ] || return 1
   wineserver -p 900 2>/dev/null || true  # already up: fine
 }
