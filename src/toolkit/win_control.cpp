@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/application.h"
 #include "toolkit/errors.h"
@@ -15,6 +16,8 @@ void AttachObjectProperty(HWND wnd, TWinControl* control);
 void DetachObjectProperty(HWND wnd);
 
 namespace {
+
+InsertControlHook g_insert_control_hook = nullptr;
 
 // The object whose window CreateWindowEx is making: its first messages (WM_GETMINMAXINFO,
 // WM_NCCREATE, ...) arrive before CreateWindowEx returns the handle.
@@ -41,7 +44,7 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND wnd, UINT msg, WPARAM wparam,
   // No exception may cross the system's frames: whatever a handler raises ends here and goes
   // to the application's handler; the message counts as handled with result 0.
   try {
-    control->WndProc(m);
+    control->WindowProc(m);
   } catch (...) {
     Application().HandleException(control);
   }
@@ -162,6 +165,11 @@ void TWinControl::InsertControl(TControl* control) {
   control->Invalidate();
   if (control->Align() != alNone) AlignControls();
   Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
+  if (g_insert_control_hook) g_insert_control_hook(this, control);
+}
+
+InsertControlHook SetInsertControlHook(InsertControlHook hook) {
+  return std::exchange(g_insert_control_hook, hook);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -206,7 +214,7 @@ void TWinControl::Broadcast(TMessage& m) {
   std::vector<TControl*> snapshot = controls_;  // a handler may add or remove controls
   for (TControl* c : snapshot) {
     if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
-    c->WndProc(m);
+    c->WindowProc(m);
     if (m.Result != 0) return;
   }
 }
@@ -539,7 +547,7 @@ void TWinControl::WndProc(TMessage& m) {
     if (!(target && IsGraphic(target) && target->Parent() == this)) target = ControlAtPos(p, false);
     if (target) {
       m.LParam = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
-      target->WndProc(m);
+      target->WindowProc(m);
       return;
     }
   }
@@ -682,13 +690,13 @@ void TWinControl::CMFontChanged(TMessage& m) {
   if (handle_ && !own_class()) SendMessageA(handle_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   Invalidate();
   TMessage n{CM_PARENTFONTCHANGED, 0, 0, 0};
-  for (TControl* c : std::vector<TControl*>(controls_)) c->WndProc(n);
+  for (TControl* c : std::vector<TControl*>(controls_)) c->WindowProc(n);
 }
 
 void TWinControl::CMColorChanged(TMessage& m) {
   Invalidate();
   TMessage n{CM_PARENTCOLORCHANGED, 0, 0, 0};
-  for (TControl* c : std::vector<TControl*>(controls_)) c->WndProc(n);
+  for (TControl* c : std::vector<TControl*>(controls_)) c->WindowProc(n);
 }
 
 void TWinControl::CMTextChanged(TMessage& m) { Invalidate(); }

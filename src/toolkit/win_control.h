@@ -161,6 +161,17 @@ class TCustomControl : public TWinControl {
   TCanvas canvas_;
 };
 
+// Called after a control joined a parent (InsertControl), for module-wide adjustments such as
+// giving controls added at run time the dialog font. Answers the hook it replaces.
+using InsertControlHook = void (*)(TWinControl* parent, TControl* control);
+InsertControlHook SetInsertControlHook(InsertControlHook hook);
+
+// Every window DC the toolkit's drawing asks for (WindowDC with whole_window) comes through
+// here: a hook that answers a DC (printing a window's frame into a print DC) is used instead of
+// the system's, and that DC is not released afterwards. Answers the hook it replaces.
+using WindowDCHook = HDC (*)(HWND wnd);
+WindowDCHook SetWindowDCHook(WindowDCHook hook);
+
 // Registers the toolkit's window classes on demand; UnregisterToolkitClasses removes them all
 // (the plug-in calls it when unloaded, so that a later load can register them again).
 const char* EnsureWindowClass(TCreateParams& params, WNDPROC& default_proc);
