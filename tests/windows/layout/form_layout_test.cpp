@@ -263,11 +263,11 @@ TEST_F(FormLayout, StatusDialogIsBuiltFromItsResource) {
   EXPECT_THAT(form->calls, ElementsAre("FormShow", "CheckBox_DataBitsClick CheckBox_D0"));
 }
 
-// Remembers the window of every windowed control whose data was read.
+// Gives every windowed control read whole its window at once, and remembers every window.
 struct WindowRecorder : ReaderHooks {
   std::vector<HWND> windows;
-  void AfterReadData(const ReadContext& c, bool) override {
-    if (auto* w = c.component.As<TWinControl>(); w && w->HandleAllocated()) windows.push_back(w->Handle());
+  void AfterReadData(const ReadContext& c, bool failed) override {
+    if (auto* w = c.component.As<TWinControl>(); w && (!failed || w->HandleAllocated())) windows.push_back(w->Handle());
   }
   std::string ReadString(const ReadContext& c, std::string text) override {
     return c.property_path == "Caption" && text == "OK" ? "Okay" : text;
@@ -282,11 +282,11 @@ TEST_F(FormLayout, AFailingLayoutLeavesNoFormNoComponentAndNoWindow) {
     Create("TBROKENFORM", owner.get());
     ADD_FAILURE() << "expected EReadError, got a form";
   } catch (const EReadError& e) {
-    EXPECT_EQ(e.Line(), 16) << e.what();
-    EXPECT_THAT(e.what(), HasSubstr("TBROKENFORM, line 16: \"Captoin\" is not a property of Button2 (TButton)"));
+    EXPECT_EQ(e.Line(), 15) << e.what();
+    EXPECT_THAT(e.what(), HasSubstr("TBROKENFORM, line 15: \"Captoin\" is not a property of Button2 (TButton)"));
   }
   EXPECT_EQ(owner->ComponentCount(), 0) << "expected the owner to hold nothing, got " << owner->ComponentCount();
-  ASSERT_GE(recorder.windows.size(), 3u) << "expected windows to exist before the fault";
+  ASSERT_EQ(recorder.windows.size(), 3u) << "expected the windows of Button1, Panel1 and the form before the fault";
   for (HWND wnd : recorder.windows) EXPECT_FALSE(IsWindow(wnd)) << "expected window " << wnd << " destroyed";
 }
 
