@@ -157,7 +157,14 @@ void TWinControl::InsertControl(TControl* control) {
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
   controls_.push_back(control);
   control->parent_ = this;
-  if (auto* w = dynamic_cast<TWinControl*>(control)) tab_list_.push_back(w);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    // A tab order given before the parent (as a layout may) keeps its place among the others.
+    auto pos = tab_list_.end();
+    if (w->tab_order_ >= 0)
+      pos = std::find_if(tab_list_.begin(), tab_list_.end(),
+                         [w](TWinControl* other) { return other->tab_order_ > w->tab_order_; });
+    tab_list_.insert(pos, w);
+  }
   if (control->parent_font_) control->AssignFontFromParent();
   if (control->parent_color_) control->Perform(CM_PARENTCOLORCHANGED);
   if (control->parent_show_hint_) control->Perform(CM_PARENTSHOWHINTCHANGED);
@@ -222,17 +229,35 @@ void TWinControl::Broadcast(TMessage& m) {
 // ---- tab order and focus
 
 int TWinControl::TabOrder() const {
-  if (!parent_) return -1;
+  if (!parent_) return tab_order_;
   auto& list = parent_->tab_list_;
   return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-  if (!parent_) return;
+  tab_order_ = order;
+  // While a layout is read the orders arrive in any sequence; the parent sorts them in Loaded.
+  if (!parent_ || Loading()) return;
   auto& list = parent_->tab_list_;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   order = std::clamp(order, 0, static_cast<int>(list.size()));
   list.insert(list.begin() + order, this);
+  for (size_t i = 0; i < list.size(); ++i) list[i]->tab_order_ = static_cast<int>(i);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  std::stable_sort(tab_list_.begin(), tab_list_.end(), [](TWinControl* a, TWinControl* b) {
+    return static_cast<unsigned>(a->tab_order_) < static_cast<unsigned>(b->tab_order_);  // unset (-1) last
+  });
+  for (size_t i = 0; i < tab_list_.size(); ++i) tab_list_[i]->tab_order_ = static_cast<int>(i);
+}
+
+void TWinControl::SetBorderWidth(int width) {
+  if (width == border_width_ || width < 0) return;
+  border_width_ = width;
+  AlignControls();
+  Invalidate();
 }
 
 void TWinControl::SetTabStop(bool on) {
