@@ -92,8 +92,9 @@ struct EnumInfo {
 };
 
 // Values as they travel between the reader, the queries and the typed setters. Integers, enums,
-// Booleans, sets (bit i = ordinal i) and colours are integers; events are whatever the event
-// property's setter takes, in an any.
+// Booleans, sets (bit i = ordinal i) and colours are integers (a colour as its signed 32-bit
+// value: clBtnFace, 0xFF00000F, is negative); events are whatever the event property's setter
+// takes, in an any.
 using PropertyValue =
     std::variant<std::int64_t, std::string, std::u16string, std::vector<std::string>, ObjectRef, std::any>;
 

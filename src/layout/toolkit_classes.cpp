@@ -196,6 +196,18 @@ const ClassInfo& ClassOf<TImage>() {
   return info;
 }
 
+namespace {
+// Every description is built when the module starts, so that DynamicRef knows each toolkit
+// class from the first query on.
+const bool kDescribed = [] {
+  for (const ClassInfo* cls : {&ClassOf<TComponent>(), &ClassOf<TFont>(), &ClassOf<TControl>(),
+                               &ClassOf<TGraphicControl>(), &ClassOf<TWinControl>(), &ClassOf<TCustomForm>(),
+                               &ClassOf<TForm>(), &ClassOf<TButton>(), &ClassOf<TLabel>(), &ClassOf<TImage>()})
+    static_cast<void>(cls);
+  return true;
+}();
+}  // namespace
+
 void RegisterToolkitClasses(ClassRegistry& registry) {
   for (const ClassInfo* cls : {&ClassOf<TWinControl>(), &ClassOf<TButton>(), &ClassOf<TLabel>(), &ClassOf<TImage>()})
     registry.Register(*cls);

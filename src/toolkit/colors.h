@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace pp::toolkit {
 
@@ -64,6 +65,12 @@ constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
+
+// Colour names as layouts write them: "clBtnFace", "clRed"; any other value as "$00BBGGRR".
+std::string ColorToString(TColor color);
+bool IdentToColor(const std::string& ident, TColor& color);  // names only, without case
+// A name, a decimal number or "$" and hexadecimal digits; anything else raises EConvertError.
+TColor StringToColor(const std::string& text);
 
 // The RGB value to draw with (Win32: system colours through GetSysColor).
 uint32_t ColorToRGB(TColor color);

@@ -1,11 +1,20 @@
 #include "toolkit/component.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/errors.h"
 #include "toolkit/text.h"
 
 namespace pp::toolkit {
+
+namespace {
+InsertComponentHook g_insert_component_hook = nullptr;
+}
+
+InsertComponentHook SetInsertComponentHook(InsertComponentHook hook) {
+  return std::exchange(g_insert_component_hook, hook);
+}
 
 TComponent::TComponent(TComponent* owner) {
   // The owner learns of the newcomer while it is still being constructed: a receiver may look
@@ -73,6 +82,7 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->owner_) component->owner_->RemoveComponent(component);
   Insert(component);
   NotifyAll(component, opInsert);
+  if (g_insert_component_hook) g_insert_component_hook(this, component);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {

@@ -94,6 +94,11 @@ class TComponent {
   bool before_destruction_done_ = false;
 };
 
+// Called after a component joined an owner (InsertComponent, also from the constructor, when
+// the newcomer is not yet whole). Answers the hook it replaces.
+using InsertComponentHook = void (*)(TComponent* owner, TComponent* component);
+InsertComponentHook SetInsertComponentHook(InsertComponentHook hook);
+
 // Owns a component through Free.
 struct FreeComponent {
   void operator()(TComponent* c) const {

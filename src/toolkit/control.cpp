@@ -61,6 +61,7 @@ TCustomForm* GetParentForm(TControl* control) {
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   font_.OnChange = [this] { FontChanged(); };
+  WindowProc = [this](TMessage& m) { WndProc(m); };
 }
 
 void TControl::BeforeDestruction() {
@@ -220,7 +221,7 @@ void TControl::CMVisibleChanged(TMessage&) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
   TMessage m{msg, wparam, lparam, 0};
-  WndProc(m);
+  WindowProc(m);
   return m.Result;
 }
 

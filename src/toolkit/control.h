@@ -138,6 +138,10 @@ class TControl : public TComponent {
   void SetControlState(TControlState state) { state_ = state; }
 
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  // Where every message for this control enters: WndProc, unless someone put a handler in
+  // front of it (a frame drawer keeps the previous value and calls it for what it passes on).
+  using TWndMethod = std::function<void(TMessage& m)>;
+  TWndMethod WindowProc;
   virtual void WndProc(TMessage& m);
   virtual void Dispatch(TMessage& m);
   virtual void DefaultHandler(TMessage& m) {}

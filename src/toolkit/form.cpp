@@ -1,5 +1,6 @@
 #include "toolkit/form.h"
 
+#include <utility>
 #include <vector>
 
 #include "toolkit/application.h"
@@ -9,6 +10,8 @@
 namespace pp::toolkit {
 
 namespace {
+
+FormShowingHook g_form_showing_hook = nullptr;
 
 // The thread's other top-level windows, disabled for the length of a modal show and enabled
 // again (those that still exist) when it ends, however it ends.
@@ -225,7 +228,13 @@ void TCustomForm::MoveToPosition() {
             width_, height_);
 }
 
+FormShowingHook SetFormShowingHook(FormShowingHook hook) { return std::exchange(g_form_showing_hook, hook); }
+
 void TCustomForm::CMShowingChanged(TMessage& m) {
+  if (Showing() && g_form_showing_hook && g_form_showing_hook(this)) {
+    form_state_.Include(fsVisible);
+    return;
+  }
   if (Showing()) {
     form_state_.Include(fsShowing);
     try {

@@ -69,7 +69,7 @@ class TCustomForm : public TWinControl {
 
   // Shows the form and runs a message loop until ModalResult is set and CloseQuery agrees.
   // Every other window of the thread is disabled meanwhile. Answers the modal result.
-  TModalResult ShowModal();
+  virtual TModalResult ShowModal();
   void Close();
   virtual bool CloseQuery();
   void Release();  // frees the form once the messages already queued are handled
@@ -121,6 +121,12 @@ class TCustomForm : public TWinControl {
   TWinControl* focused_control_ = nullptr;
   bool created_ = false;
 };
+
+// Called when a form is about to become visible, before the form's own showing (OnShow,
+// positioning, ShowWindow). A hook that answers true has shown the form its own way and the
+// form's handling is skipped. Answers the hook it replaces.
+using FormShowingHook = bool (*)(TCustomForm* form);
+FormShowingHook SetFormShowingHook(FormShowingHook hook);
 
 class TForm : public TCustomForm {
  public:

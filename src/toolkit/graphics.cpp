@@ -17,6 +17,13 @@ int ScreenPixelsPerInch() {
 
 // ---- TFont
 
+namespace {
+int g_default_charset = DEFAULT_CHARSET;
+}
+
+int TFont::DefaultCharset() { return g_default_charset; }
+void TFont::SetDefaultCharset(int charset) { g_default_charset = charset; }
+
 TFont::TFont() = default;
 
 void TFont::SetName(const std::string& name) {

@@ -38,6 +38,9 @@ enum TFontPitch { fpDefault, fpVariable, fpFixed };
 class TFont : public TGraphicsObject {
  public:
   TFont();
+  // The character set new fonts start with (DEFAULT_CHARSET unless the module changes it).
+  static int DefaultCharset();
+  static void SetDefaultCharset(int charset);
 
   const std::string& Name() const { return name_; }
   void SetName(const std::string& name);
@@ -69,7 +72,7 @@ class TFont : public TGraphicsObject {
   int height_ = -11;
   TFontStyles style_;
   TColor color_ = clWindowText;
-  int charset_ = DEFAULT_CHARSET;
+  int charset_ = DefaultCharset();
   TFontPitch pitch_ = fpDefault;
   mutable UniqueFont handle_;
 };

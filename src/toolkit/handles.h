@@ -31,21 +31,28 @@ using UniqueMemoryDC = win::UniqueHandle<HDC, DeleteMemoryDC>;  // CreateCompati
 using UniqueIcon = win::UniqueHandle<HICON, DestroyIconHandle>;
 using UniqueImageList = win::UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 
-// A window's DC from GetDC / GetWindowDC, given back with ReleaseDC.
+// The whole-window DC for drawing a frame: the hook's (see SetWindowDCHook in win_control.h)
+// when it answers one, else the system's. `from_system` says whether it must be released.
+HDC RequestWindowDC(HWND wnd, bool& from_system) noexcept;
+
+// A window's DC from GetDC (client area) or RequestWindowDC (whole window), given back with
+// ReleaseDC when the system gave it.
 class WindowDC {
  public:
-  explicit WindowDC(HWND wnd, bool whole_window = false) noexcept
-      : wnd_(wnd), dc_(whole_window ? GetWindowDC(wnd) : GetDC(wnd)) {}
+  explicit WindowDC(HWND wnd, bool whole_window = false) noexcept : wnd_(wnd) {
+    dc_ = whole_window ? RequestWindowDC(wnd, release_) : GetDC(wnd);
+  }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {
-    if (dc_) ReleaseDC(wnd_, dc_);
+    if (dc_ && release_) ReleaseDC(wnd_, dc_);
   }
   HDC get() const noexcept { return dc_; }
 
  private:
   HWND wnd_;
   HDC dc_;
+  bool release_ = true;
 };
 
 // BeginPaint / EndPaint.

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/application.h"
 #include "toolkit/errors.h"
@@ -15,6 +16,8 @@ void AttachObjectProperty(HWND wnd, TWinControl* control);
 void DetachObjectProperty(HWND wnd);
 
 namespace {
+
+InsertControlHook g_insert_control_hook = nullptr;
 
 // The object whose window CreateWindowEx is making: its first messages (WM_GETMINMAXINFO,
 // WM_NCCREATE, ...) arrive before CreateWindowEx returns the handle.
@@ -41,7 +44,7 @@ LRESULT CALLBACK TWinControl::WindowProcedure(HWND wnd, UINT msg, WPARAM wparam,
   // No exception may cross the system's frames: whatever a handler raises ends here and goes
   // to the application's handler; the message counts as handled with result 0.
   try {
-    control->WndProc(m);
+    control->WindowProc(m);
   } catch (...) {
     Application().HandleException(control);
   }
@@ -154,7 +157,14 @@ void TWinControl::InsertControl(TControl* control) {
   Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
   controls_.push_back(control);
   control->parent_ = this;
-  if (auto* w = dynamic_cast<TWinControl*>(control)) tab_list_.push_back(w);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    // A tab order given before the parent (as a layout may) keeps its place among the others.
+    auto pos = tab_list_.end();
+    if (w->tab_order_ >= 0)
+      pos = std::find_if(tab_list_.begin(), tab_list_.end(),
+                         [w](TWinControl* other) { return other->tab_order_ > w->tab_order_; });
+    tab_list_.insert(pos, w);
+  }
   if (control->parent_font_) control->AssignFontFromParent();
   if (control->parent_color_) control->Perform(CM_PARENTCOLORCHANGED);
   if (control->parent_show_hint_) control->Perform(CM_PARENTSHOWHINTCHANGED);
@@ -162,6 +172,11 @@ void TWinControl::InsertControl(TControl* control) {
   control->Invalidate();
   if (control->Align() != alNone) AlignControls();
   Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
+  if (g_insert_control_hook) g_insert_control_hook(this, control);
+}
+
+InsertControlHook SetInsertControlHook(InsertControlHook hook) {
+  return std::exchange(g_insert_control_hook, hook);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -206,7 +221,7 @@ void TWinControl::Broadcast(TMessage& m) {
   std::vector<TControl*> snapshot = controls_;  // a handler may add or remove controls
   for (TControl* c : snapshot) {
     if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
-    c->WndProc(m);
+    c->WindowProc(m);
     if (m.Result != 0) return;
   }
 }
@@ -214,17 +229,35 @@ void TWinControl::Broadcast(TMessage& m) {
 // ---- tab order and focus
 
 int TWinControl::TabOrder() const {
-  if (!parent_) return -1;
+  if (!parent_) return tab_order_;
   auto& list = parent_->tab_list_;
   return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-  if (!parent_) return;
+  tab_order_ = order;
+  // While a layout is read the orders arrive in any sequence; the parent sorts them in Loaded.
+  if (!parent_ || Loading()) return;
   auto& list = parent_->tab_list_;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   order = std::clamp(order, 0, static_cast<int>(list.size()));
   list.insert(list.begin() + order, this);
+  for (size_t i = 0; i < list.size(); ++i) list[i]->tab_order_ = static_cast<int>(i);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  std::stable_sort(tab_list_.begin(), tab_list_.end(), [](TWinControl* a, TWinControl* b) {
+    return static_cast<unsigned>(a->tab_order_) < static_cast<unsigned>(b->tab_order_);  // unset (-1) last
+  });
+  for (size_t i = 0; i < tab_list_.size(); ++i) tab_list_[i]->tab_order_ = static_cast<int>(i);
+}
+
+void TWinControl::SetBorderWidth(int width) {
+  if (width == border_width_ || width < 0) return;
+  border_width_ = width;
+  AlignControls();
+  Invalidate();
 }
 
 void TWinControl::SetTabStop(bool on) {
@@ -539,7 +572,7 @@ void TWinControl::WndProc(TMessage& m) {
     if (!(target && IsGraphic(target) && target->Parent() == this)) target = ControlAtPos(p, false);
     if (target) {
       m.LParam = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
-      target->WndProc(m);
+      target->WindowProc(m);
       return;
     }
   }
@@ -682,13 +715,13 @@ void TWinControl::CMFontChanged(TMessage& m) {
   if (handle_ && !own_class()) SendMessageA(handle_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
   Invalidate();
   TMessage n{CM_PARENTFONTCHANGED, 0, 0, 0};
-  for (TControl* c : std::vector<TControl*>(controls_)) c->WndProc(n);
+  for (TControl* c : std::vector<TControl*>(controls_)) c->WindowProc(n);
 }
 
 void TWinControl::CMColorChanged(TMessage& m) {
   Invalidate();
   TMessage n{CM_PARENTCOLORCHANGED, 0, 0, 0};
-  for (TControl* c : std::vector<TControl*>(controls_)) c->WndProc(n);
+  for (TControl* c : std::vector<TControl*>(controls_)) c->WindowProc(n);
 }
 
 void TWinControl::CMTextChanged(TMessage& m) { Invalidate(); }

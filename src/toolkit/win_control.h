@@ -71,6 +71,9 @@ class TWinControl : public TControl {
   // Moves the focus from `current` (a window below this control, or nullptr) to the next stop.
   bool SelectNext(HWND current, bool go_forward, bool check_tab_stop);
 
+  // Space kept free inside the control's edges; aligned children stay within it.
+  int BorderWidth() const { return border_width_; }
+  void SetBorderWidth(int width);
   bool DoubleBuffered() const { return double_buffered_; }
   void SetDoubleBuffered(bool on) { double_buffered_ = on; }
 
@@ -89,12 +92,13 @@ class TWinControl : public TControl {
 
  protected:
   void BeforeDestruction() override;
+  void Loaded() override;
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   virtual void CreateHandle();
   virtual void DestroyHandle();
   virtual void DestroyWnd();
-  virtual void AdjustClientRect(RECT& rect) {}
+  virtual void AdjustClientRect(RECT& rect) { InflateRect(&rect, -border_width_, -border_width_); }
   virtual void PaintWindow(HDC dc);  // this control's own drawing, without its graphic children
   void PaintHandler(HDC dc);
   void PaintControls(HDC dc);
@@ -139,6 +143,8 @@ class TWinControl : public TControl {
   std::vector<TControl*> controls_;        // z-order: first is bottom-most
   std::vector<TWinControl*> tab_list_;     // windowed children in tab order
   bool tab_stop_ = false;
+  int tab_order_ = -1;  // as set; the place in the parent's list follows it
+  int border_width_ = 0;
   bool showing_ = false;
   bool double_buffered_ = false;
   bool in_align_ = false;
@@ -160,6 +166,17 @@ class TCustomControl : public TWinControl {
  private:
   TCanvas canvas_;
 };
+
+// Called after a control joined a parent (InsertControl), for module-wide adjustments such as
+// giving controls added at run time the dialog font. Answers the hook it replaces.
+using InsertControlHook = void (*)(TWinControl* parent, TControl* control);
+InsertControlHook SetInsertControlHook(InsertControlHook hook);
+
+// Every window DC the toolkit's drawing asks for (WindowDC with whole_window) comes through
+// here: a hook that answers a DC (printing a window's frame into a print DC) is used instead of
+// the system's, and that DC is not released afterwards. Answers the hook it replaces.
+using WindowDCHook = HDC (*)(HWND wnd);
+WindowDCHook SetWindowDCHook(WindowDCHook hook);
 
 // Registers the toolkit's window classes on demand; UnregisterToolkitClasses removes them all
 // (the plug-in calls it when unloaded, so that a later load can register them again).

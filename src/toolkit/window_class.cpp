@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/errors.h"
@@ -12,6 +13,7 @@ namespace pp::toolkit {
 namespace {
 
 std::vector<std::string> g_registered;
+WindowDCHook g_window_dc_hook = nullptr;
 
 // The object of a window is kept in a window property under this atom-named key; a superclassed
 // system control may use its own window words, so the property is the one place that is ours.
@@ -58,6 +60,18 @@ const char* EnsureWindowClass(TCreateParams& params, WNDPROC& default_proc) {
 void UnregisterToolkitClasses() {
   for (const std::string& name : g_registered) UnregisterClassA(name.c_str(), ToolkitInstance());
   g_registered.clear();
+}
+
+WindowDCHook SetWindowDCHook(WindowDCHook hook) { return std::exchange(g_window_dc_hook, hook); }
+
+HDC RequestWindowDC(HWND wnd, bool& from_system) noexcept {
+  if (g_window_dc_hook)
+    if (HDC dc = g_window_dc_hook(wnd)) {
+      from_system = false;
+      return dc;
+    }
+  from_system = true;
+  return GetWindowDC(wnd);
 }
 
 TWinControl* FindControl(HWND wnd) {

@@ -32,22 +32,22 @@ struct Line {
   BitGetter get;
 };
 
-// Lines from bit 0 upwards.
-const Line kDataLines[] = {{"D0", &IParallelPort::GetD0}, {"D1", &IParallelPort::GetD1}, {"D2", &IParallelPort::GetD2},
-                           {"D3", &IParallelPort::GetD3}, {"D4", &IParallelPort::GetD4}, {"D5", &IParallelPort::GetD5},
-                           {"D6", &IParallelPort::GetD6}, {"D7", &IParallelPort::GetD7}};
-const Line kStatusLines[] = {{"Reserved1", &IParallelPort::GetReserved1}, {"Reserved2", &IParallelPort::GetReserved2},
-                             {"Irq", &IParallelPort::GetIrq},             {"Error", &IParallelPort::GetError},
-                             {"SelectIn", &IParallelPort::GetSelectIn},   {"PaperOut", &IParallelPort::GetPaperOut},
-                             {"Ack", &IParallelPort::GetAck},             {"Busy", &IParallelPort::GetBusy}};
-const Line kControlLines[] = {{"Strobe", &IParallelPort::GetStrobe},
-                              {"AutoLineFeed", &IParallelPort::GetAutoLineFeed},
-                              {"InitializePrinter", &IParallelPort::GetInitializePrinter},
-                              {"SelectPrinter", &IParallelPort::GetSelectPrinter},
-                              {"IrqViaAck", &IParallelPort::GetIrqViaAck},
+// Lines from bit 7 down to bit 0, as the register byte reads.
+const Line kDataLines[] = {{"D7", &IParallelPort::GetD7}, {"D6", &IParallelPort::GetD6}, {"D5", &IParallelPort::GetD5},
+                           {"D4", &IParallelPort::GetD4}, {"D3", &IParallelPort::GetD3}, {"D2", &IParallelPort::GetD2},
+                           {"D1", &IParallelPort::GetD1}, {"D0", &IParallelPort::GetD0}};
+const Line kStatusLines[] = {{"Busy", &IParallelPort::GetBusy},         {"Ack", &IParallelPort::GetAck},
+                             {"PaperOut", &IParallelPort::GetPaperOut}, {"SelectIn", &IParallelPort::GetSelectIn},
+                             {"Error", &IParallelPort::GetError},       {"Irq", &IParallelPort::GetIrq},
+                             {"Reserved1", &IParallelPort::GetReserved1}, {"Reserved2", &IParallelPort::GetReserved2}};
+const Line kControlLines[] = {{"Unused1", &IParallelPort::GetUnused1},
+                              {"Unused2", &IParallelPort::GetUnused2},
                               {"Bidirectional", &IParallelPort::GetBidirectional},
-                              {"Unused1", &IParallelPort::GetUnused1},
-                              {"Unused2", &IParallelPort::GetUnused2}};
+                              {"IrqViaAck", &IParallelPort::GetIrqViaAck},
+                              {"SelectPrinter", &IParallelPort::GetSelectPrinter},
+                              {"InitializePrinter", &IParallelPort::GetInitializePrinter},
+                              {"AutoLineFeed", &IParallelPort::GetAutoLineFeed},
+                              {"Strobe", &IParallelPort::GetStrobe}};
 
 template <size_t N>
 void PrintRegister(IParallelPort* port, const char* name, HRESULT (STDMETHODCALLTYPE IParallelPort::*read)(),
@@ -130,7 +130,7 @@ int PrintPortReport(IParallelPortManager* manager) {
 
   // Registers of every probed port; without any, those of the default port.
   auto print_port = [](IParallelPort* port, const char* label) {
-    std::printf("\nPort 0x%03X%s\n", BaseOf(port), label);
+    std::printf("\nPort 0x%03X%s, lines from bit 7 to bit 0\n", BaseOf(port), label);
     PrintRegister(port, "Data", &IParallelPort::ReadData, &IParallelPort::ComposeData, kDataLines);
     PrintRegister(port, "Status", &IParallelPort::ReadStatus, &IParallelPort::ComposeStatus, kStatusLines);
     PrintRegister(port, "Control", &IParallelPort::ReadControl, &IParallelPort::ComposeControl, kControlLines);

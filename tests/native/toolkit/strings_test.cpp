@@ -179,3 +179,29 @@ TEST(Text, Accelerators) {
 
 }  // namespace
 }  // namespace pp::toolkit
+
+#include "toolkit/colors.h"
+
+namespace pp::toolkit {
+namespace {
+
+TEST(ColorNames, RoundTripAndRejects) {
+  struct {
+    const char* text;
+    TColor color;
+    const char* back;
+  } cases[] = {
+      {"clBtnFace", clBtnFace, "clBtnFace"}, {"CLRED", clRed, "clRed"},
+      {"$00123456", 0x123456, "$00123456"},   {"255", clRed, "clRed"},
+      {"-16777201", clBtnFace, "clBtnFace"},  {"$FF00000F", clBtnFace, "clBtnFace"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StringToColor(c.text), c.color) << c.text;
+    EXPECT_EQ(ColorToString(StringToColor(c.text)), c.back) << c.text;
+  }
+  for (const char* bad : {"", "$", "clNoSuch", "12x", "$123456789", "99999999999"})
+    EXPECT_THROW(StringToColor(bad), EConvertError) << "'" << bad << "'";
+}
+
+}  // namespace
+}  // namespace pp::toolkit

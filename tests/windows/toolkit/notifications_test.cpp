@@ -161,6 +161,56 @@ TEST(WindowedControl, AlignmentFillsTheClientAreaInOrder) {
   EXPECT_EQ(r.bottom, 130) << "expected the window moved with the object";
 }
 
+TEST(WindowedControl, TabOrderFromALayoutHoldsWhateverTheSequence) {
+  Owned<TForm> form(new TForm(nullptr));
+  form->BeginLoad();
+  // As a layout gives them: out of order, some before the parent is known.
+  const struct {
+    const char* name;
+    int order;
+    bool parent_first;
+  } items[] = {{"A", 2, true}, {"B", 0, false}, {"C", 1, true}, {"D", 3, false}};
+  for (const auto& it : items) {
+    auto* p = new Probe(form.get(), it.name);
+    p->BeginLoad();
+    if (it.parent_first) p->SetParent(form.get());
+    p->SetTabOrder(it.order);
+    if (!it.parent_first) p->SetParent(form.get());
+  }
+  form->EndLoad();
+  auto tab_sequence = [&] {
+    std::string order;
+    TWinControl* c = nullptr;
+    for (int i = 0; i < 4; ++i) {
+      c = form->FindNextControl(c, true, true, false);
+      if (c) order += c->Name();
+    }
+    return order;
+  };
+  form->Show();
+  EXPECT_EQ(tab_sequence(), "BCAD");
+  // Set in code afterwards: the control moves and the others close up.
+  static_cast<TWinControl*>(form->FindComponent("D"))->SetTabOrder(0);
+  EXPECT_EQ(tab_sequence(), "DBCA");
+  EXPECT_EQ(static_cast<TWinControl*>(form->FindComponent("A"))->TabOrder(), 3);
+}
+
+TEST(WindowedControl, BorderWidthKeepsAlignedChildrenInside) {
+  Owned<TForm> form(new TForm(nullptr));
+  auto* sheet = new Probe(form.get(), "Sheet");
+  sheet->SetBounds(0, 0, 100, 60);
+  sheet->SetParent(form.get());
+  auto* inner = new Probe(form.get(), "Inner");
+  inner->SetAlign(alClient);
+  inner->SetParent(sheet);
+  sheet->SetBorderWidth(5);
+  RECT r = inner->BoundsRect();
+  EXPECT_EQ(r.left, 5);
+  EXPECT_EQ(r.top, 5);
+  EXPECT_EQ(r.right, 95);
+  EXPECT_EQ(r.bottom, 55);
+}
+
 TEST(WindowedControl, ControlWithoutParentWindowCannotMakeOne) {
   Owned<Probe> orphan(new Probe(nullptr, "Orphan"));
   EXPECT_THROW(orphan->Handle(), EInvalidOperation);
