@@ -21,6 +21,16 @@ constexpr std::array<uint64_t, 256> MakeSpread() {
 }
 constexpr std::array<uint64_t, 256> kSpread = MakeSpread();
 
+// kStatusFlags[v] holds Busy, Ack, PaperOut, SelectIn, Error (bits 7..3 of v) as bytes 0..4.
+constexpr std::array<uint64_t, 256> MakeStatusFlags() {
+  std::array<uint64_t, 256> table{};
+  for (unsigned v = 0; v < 256; ++v)
+    for (unsigned i = 0; i < 5; ++i)
+      if (v & (0x80u >> i)) table[v] |= uint64_t{1} << (8 * i);
+  return table;
+}
+constexpr std::array<uint64_t, 256> kStatusFlags = MakeStatusFlags();
+
 constexpr int kBidirectional = static_cast<int>(Flag::Bidirectional);
 
 }  // namespace
@@ -88,7 +98,7 @@ void ParallelPort::WriteDataByte(uint8_t value) {
 
 void ParallelPort::ReadStatus() {
   const uint8_t value = io_.ReadByte(StatusAddress());
-  for (int i = 0; i < 5; ++i) flags_[kStatus + i] = (value & (0x80u >> i)) ? 1 : 0;
+  std::memcpy(&flags_[kStatus], &kStatusFlags[value], 5);
 }
 
 void ParallelPort::ReadControl() { DecodeControl(io_.ReadByte(ControlAddress()), 0xFF); }
