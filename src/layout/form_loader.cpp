@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "layout/reader_hooks.h"
 #include "toolkit/control.h"
 #include "toolkit/errors.h"
 #include "toolkit/win_control.h"
@@ -27,9 +28,34 @@ class ToolkitModel : public ComponentModel {
   // EndLoad runs Loaded on every owned component still loading (the ones just read), then the root.
   void EndLoading(ObjectRef root, const std::vector<ObjectRef>&) override { root.As<toolkit::TComponent>()->EndLoad(); }
   void Destroy(ObjectRef c) noexcept override { c.As<toolkit::TComponent>()->Free(); }
+  // The toolkit reports every insertion through its own hook points (see ToolkitInsertionBridge).
+  bool ReportsInsertions() const noexcept override { return true; }
 };
 
+toolkit::InsertComponentHook g_previous_component_hook = nullptr;
+toolkit::InsertControlHook g_previous_control_hook = nullptr;
+
+void ComponentJoined(toolkit::TComponent* owner, toolkit::TComponent* component) {
+  if (g_previous_component_hook) g_previous_component_hook(owner, component);
+  NotifyComponentInserted(DynamicRef(owner), DynamicRef(component));
+}
+
+void ControlJoined(toolkit::TWinControl* parent, toolkit::TControl* control) {
+  if (g_previous_control_hook) g_previous_control_hook(parent, control);
+  NotifyControlInserted(DynamicRef(parent), DynamicRef(control));
+}
+
 }  // namespace
+
+ToolkitInsertionBridge::ToolkitInsertionBridge() noexcept {
+  g_previous_component_hook = toolkit::SetInsertComponentHook(&ComponentJoined);
+  g_previous_control_hook = toolkit::SetInsertControlHook(&ControlJoined);
+}
+
+ToolkitInsertionBridge::~ToolkitInsertionBridge() {
+  toolkit::SetInsertComponentHook(g_previous_component_hook);
+  toolkit::SetInsertControlHook(g_previous_control_hook);
+}
 
 std::string_view LayoutResource(HMODULE module, const char* name) {
   HRSRC info = FindResourceA(module, name, MAKEINTRESOURCEA(10) /* RT_RCDATA */);

@@ -11,8 +11,20 @@
 #include "layout/layout_reader.h"
 #include "layout/toolkit_classes.h"
 #include "toolkit/component.h"
+#include "toolkit/win_control.h"
 
 namespace pp::layout {
+
+// While it lives, the toolkit's insertions (a component joining an owner, a control joining a
+// parent, whether a layout is read or not) reach the installed reader hooks; the hooks it
+// found installed in the toolkit are called first and put back at the end.
+class ToolkitInsertionBridge {
+ public:
+  ToolkitInsertionBridge() noexcept;
+  ~ToolkitInsertionBridge();
+  ToolkitInsertionBridge(const ToolkitInsertionBridge&) = delete;
+  ToolkitInsertionBridge& operator=(const ToolkitInsertionBridge&) = delete;
+};
 
 // The text of the RCDATA resource `name` of `module`; EResNotFound when there is none.
 std::string_view LayoutResource(HMODULE module, const char* name);

@@ -24,7 +24,7 @@ UINT DialogCodeMask(WPARAM key) {
 }
 
 LRESULT DialogCode(HWND focus, UINT message, WPARAM key, LPARAM key_data) {
-  MSG msg{focus, message, key, key_data, GetMessageTime(), {}};
+  MSG msg{focus, message, key, key_data, static_cast<DWORD>(GetMessageTime()), {}};
   return SendMessageA(focus, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
 }
 

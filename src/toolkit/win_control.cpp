@@ -83,8 +83,9 @@ void TWinControl::HandleNeeded() {
 void TWinControl::CreateHandle() {
   if (handle_) return;
   CreateWnd();
-  // Windows made later go below earlier ones: windowed children keep their list order.
-  SetWindowPos(handle_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  // Child windows made later go below earlier ones, so that they keep their list order.
+  if (GetWindowLongA(handle_.get(), GWL_STYLE) & WS_CHILD)
+    SetWindowPos(handle_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void TWinControl::CreateParams(TCreateParams& p) {

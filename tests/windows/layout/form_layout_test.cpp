@@ -300,6 +300,33 @@ TEST_F(FormLayout, HooksChangeTheTextsTheWindowsShow) {
   EXPECT_EQ(WindowText(form->Handle()), "Error");
 }
 
+// Counts the insertions the reader hooks are told of.
+struct InsertionRecorder : ReaderHooks {
+  std::vector<std::string> log;
+  void ComponentInserted(ObjectRef owner, ObjectRef component) override {
+    log.push_back("component into " + owner.As<TComponent>()->Name());
+  }
+  void ControlInserted(ObjectRef parent, ObjectRef control) override {
+    log.push_back(control.As<TComponent>()->Name() + " on " + parent.As<TComponent>()->Name());
+  }
+};
+
+TEST_F(FormLayout, InsertionsReachTheHooksOnceWhileReadingAndAfter) {
+  InsertionRecorder recorder;
+  ScopedReaderHooks hooks(recorder);
+  ToolkitInsertionBridge bridge;
+  Owned<TLayoutTestForm> form = Create("TINSTALLCONFIRMFORM");
+  EXPECT_THAT(recorder.log, ElementsAre("component into InstallConfirmForm", "Label1 on InstallConfirmForm",
+                                        "component into InstallConfirmForm", "Image1 on InstallConfirmForm",
+                                        "component into InstallConfirmForm", "chxDontShow on InstallConfirmForm",
+                                        "component into InstallConfirmForm", "Button1 on InstallConfirmForm"));
+  recorder.log.clear();
+  auto* late = new TButton(form.get());
+  late->SetName("Late");
+  late->SetParent(form.get());
+  EXPECT_THAT(recorder.log, ElementsAre("component into InstallConfirmForm", "Late on InstallConfirmForm"));
+}
+
 TEST_F(FormLayout, AMissingResourceIsReported) {
   EXPECT_THROW(Create("TNOSUCHFORM"), EResNotFound);
 }

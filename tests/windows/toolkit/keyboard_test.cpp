@@ -119,7 +119,9 @@ TEST_F(KeyboardFixture, AcceleratorsClickButtonsAndFocusALabelsControl) {
     Pump();
     EXPECT_EQ(ok_clicks, c.ok) << c.what;
     EXPECT_EQ(cancel_clicks, c.cancel) << c.what;
-    if (c.focus) EXPECT_EQ(GetFocus(), c.focus) << c.what;
+    if (c.focus) {
+      EXPECT_EQ(GetFocus(), c.focus) << c.what;
+    }
   }
   // A control that wants characters keeps plain letters for itself.
   second->dialog_code = DLGC_WANTCHARS;
