@@ -16,9 +16,16 @@ wine_prefix() {
     rm -rf "$WINEPREFIX"; mkdir -p "$WINE_ROOT"
     echo "  (creating Wine prefix $1)"
     # wineboot returns once the prefix is laid out; its services may linger (some crash where
-    # the i386 loader is emulated and are restarted on demand), so don't wait for them. A boot
-    # that dies half-way (seen under emulation) is tried again from scratch.
-    timeout 600 wineboot -i >"$WINE_ROOT/$1-boot.log" 2>&1 && [ -f "$WINEPREFIX/system.reg" ] && touch "$WINEPREFIX/.ready"
+    # the i386 loader is emulated and are restarted on demand), so don't wait for them. Its exit
+    # code says little (a helper aborting on an unimplemented function makes it non-zero in a
+    # prefix that is fine): the prefix is ready when Wine reports the configuration updated. A
+    # boot that dies half-way (seen under emulation) is tried again from scratch.
+    timeout 600 wineboot -i >"$WINE_ROOT/$1-boot.log" 2>&1
+    local waited
+    for waited in $(seq 120); do
+      grep -q "has been updated" "$WINE_ROOT/$1-boot.log" && [ -f "$WINEPREFIX/system.reg" ] && touch "$WINEPREFIX/.ready" && break
+      sleep 1
+    done
     [ -f "$WINEPREFIX/.ready" ] || WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
   done
   [ -f "$WINEPREFIX/.ready" ] || return 1

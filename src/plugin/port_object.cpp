@@ -45,12 +45,7 @@ HRESULT TParallelPort::GetStatusAddress(WORD* value) noexcept {
     Set(Flag::F, value);                                                                                \
     return S_OK;                                                                                        \
   }
-PP_FLAG_METHODS(Busy) PP_FLAG_METHODS(Ack) PP_FLAG_METHODS(PaperOut) PP_FLAG_METHODS(SelectIn)
-PP_FLAG_METHODS(Error) PP_FLAG_METHODS(Irq) PP_FLAG_METHODS(Reserved1) PP_FLAG_METHODS(Reserved2)
-PP_FLAG_METHODS(Unused1) PP_FLAG_METHODS(Unused2) PP_FLAG_METHODS(Bidirectional) PP_FLAG_METHODS(IrqViaAck)
-PP_FLAG_METHODS(SelectPrinter) PP_FLAG_METHODS(InitializePrinter) PP_FLAG_METHODS(AutoLineFeed)
-PP_FLAG_METHODS(Strobe) PP_FLAG_METHODS(D0) PP_FLAG_METHODS(D1) PP_FLAG_METHODS(D2) PP_FLAG_METHODS(D3)
-PP_FLAG_METHODS(D4) PP_FLAG_METHODS(D5) PP_FLAG_METHODS(D6) PP_FLAG_METHODS(D7)
+PP_PORT_FLAGS(PP_FLAG_METHODS)
 #undef PP_FLAG_METHODS
 
 HRESULT TParallelPort::ComposeData(BYTE* value) noexcept {

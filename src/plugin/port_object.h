@@ -7,6 +7,12 @@
 #include "plugin/com_object.h"
 #include "port/parallel_port.h"
 
+// Every line flag, in slot order, for declaring and defining its getter and setter once each.
+#define PP_PORT_FLAGS(M)                                                                          \
+  M(Busy) M(Ack) M(PaperOut) M(SelectIn) M(Error) M(Irq) M(Reserved1) M(Reserved2) M(Unused1)     \
+  M(Unused2) M(Bidirectional) M(IrqViaAck) M(SelectPrinter) M(InitializePrinter) M(AutoLineFeed) \
+  M(Strobe) M(D0) M(D1) M(D2) M(D3) M(D4) M(D5) M(D6) M(D7)
+
 namespace pp::plugin {
 
 class TParallelPort final : public TNonRefCountedInterfacedObject<IParallelPort>,
@@ -26,15 +32,10 @@ class TParallelPort final : public TNonRefCountedInterfacedObject<IParallelPort>
   HRESULT STDMETHODCALLTYPE GetControlAddress(WORD* value) noexcept override;
   HRESULT STDMETHODCALLTYPE GetDataAddress(WORD* value) noexcept override;
   HRESULT STDMETHODCALLTYPE GetStatusAddress(WORD* value) noexcept override;
-#define PP_FLAG_METHODS(F)                                                \
-  HRESULT STDMETHODCALLTYPE Get##F(BYTE* value) noexcept override;        \
+#define PP_FLAG_METHODS(F)                                         \
+  HRESULT STDMETHODCALLTYPE Get##F(BYTE* value) noexcept override; \
   HRESULT STDMETHODCALLTYPE Set##F(BYTE value) noexcept override;
-  PP_FLAG_METHODS(Busy) PP_FLAG_METHODS(Ack) PP_FLAG_METHODS(PaperOut) PP_FLAG_METHODS(SelectIn)
-  PP_FLAG_METHODS(Error) PP_FLAG_METHODS(Irq) PP_FLAG_METHODS(Reserved1) PP_FLAG_METHODS(Reserved2)
-  PP_FLAG_METHODS(Unused1) PP_FLAG_METHODS(Unused2) PP_FLAG_METHODS(Bidirectional) PP_FLAG_METHODS(IrqViaAck)
-  PP_FLAG_METHODS(SelectPrinter) PP_FLAG_METHODS(InitializePrinter) PP_FLAG_METHODS(AutoLineFeed)
-  PP_FLAG_METHODS(Strobe) PP_FLAG_METHODS(D0) PP_FLAG_METHODS(D1) PP_FLAG_METHODS(D2) PP_FLAG_METHODS(D3)
-  PP_FLAG_METHODS(D4) PP_FLAG_METHODS(D5) PP_FLAG_METHODS(D6) PP_FLAG_METHODS(D7)
+  PP_PORT_FLAGS(PP_FLAG_METHODS)
 #undef PP_FLAG_METHODS
   HRESULT STDMETHODCALLTYPE ComposeData(BYTE* value) noexcept override;
   HRESULT STDMETHODCALLTYPE ComposeControl(BYTE* value) noexcept override;
