@@ -1,35 +1,10 @@
 #include "port/parallel_port.h"
 
-#include <bit>
-#include <cstring>
-
 #include "base/out_param.h"
 
 namespace pp::port {
 
 namespace {
-
-static_assert(std::endian::native == std::endian::little, "the data flags are filled eight at a time");
-
-// kSpread[v] holds byte n = bit n of v: the eight data flags of v, ready to be stored at once.
-constexpr std::array<uint64_t, 256> MakeSpread() {
-  std::array<uint64_t, 256> table{};
-  for (unsigned v = 0; v < 256; ++v)
-    for (unsigned bit = 0; bit < 8; ++bit)
-      if (v & (1u << bit)) table[v] |= uint64_t{1} << (8 * bit);
-  return table;
-}
-constexpr std::array<uint64_t, 256> kSpread = MakeSpread();
-
-// kStatusFlags[v] holds Busy, Ack, PaperOut, SelectIn, Error (bits 7..3 of v) as bytes 0..4.
-constexpr std::array<uint64_t, 256> MakeStatusFlags() {
-  std::array<uint64_t, 256> table{};
-  for (unsigned v = 0; v < 256; ++v)
-    for (unsigned i = 0; i < 5; ++i)
-      if (v & (0x80u >> i)) table[v] |= uint64_t{1} << (8 * i);
-  return table;
-}
-constexpr std::array<uint64_t, 256> kStatusFlags = MakeStatusFlags();
 
 constexpr int kBidirectional = static_cast<int>(Flag::Bidirectional);
 
@@ -67,8 +42,6 @@ uint8_t ParallelPort::ComposeStatus() const noexcept {
   return value;
 }
 
-void ParallelPort::DecodeData(uint8_t value) noexcept { std::memcpy(&flags_[kData], &kSpread[value], 8); }
-
 void ParallelPort::DecodeControl(uint8_t value, uint8_t mask) noexcept {
   for (int i = 0; i < 8; ++i) {
     const unsigned bit = 0x80u >> i;
@@ -77,28 +50,11 @@ void ParallelPort::DecodeControl(uint8_t value, uint8_t mask) noexcept {
   if (mask & 0x20) flags_[kBidirectional] = 0;
 }
 
-void ParallelPort::ReadData() {
-  const uint8_t value = io_.ReadByte(DataAddress());
-  DecodeData(value);
-  last_data_ = value;
-}
-
 void ParallelPort::WriteData() {
   const uint8_t value = ComposeData();
   if (value == last_data_) return;
   io_.WriteByte(DataAddress(), value);
   last_data_ = value;
-}
-
-void ParallelPort::WriteDataByte(uint8_t value) {
-  io_.WriteByte(DataAddress(), value);
-  DecodeData(value);
-  last_data_ = value;
-}
-
-void ParallelPort::ReadStatus() {
-  const uint8_t value = io_.ReadByte(StatusAddress());
-  std::memcpy(&flags_[kStatus], &kStatusFlags[value], 5);
 }
 
 void ParallelPort::ReadControl() { DecodeControl(io_.ReadByte(ControlAddress()), 0xFF); }

@@ -8,7 +8,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "port/flags.h"
 #include "port/port_io.h"
@@ -42,6 +44,8 @@ class ParallelPort {
 
   // Hardware transfers. A fault inside the driver propagates as an exception; the image keeps
   // whatever the steps before it set.
+  // The per-access transfers are defined inline below: they are the hot path of every host
+  // that polls a port.
   void ReadData();
   void WriteData();  // only when the composed byte differs from LastData
   void WriteDataByte(uint8_t value);
@@ -67,5 +71,44 @@ class ParallelPort {
   std::array<uint8_t, kFlagCount> flags_;
   uint16_t base_;
 };
+
+static_assert(std::endian::native == std::endian::little, "the flags are filled several at a time");
+
+namespace detail {
+
+// kDataFlags[v] holds byte n = bit n of v: the eight data flags of v, stored at once.
+// kStatusFlags[v] holds Busy, Ack, PaperOut, SelectIn, Error (bits 7..3 of v) as bytes 0..4.
+constexpr std::array<uint64_t, 256> MakeFlagTable(bool status) {
+  std::array<uint64_t, 256> table{};
+  for (unsigned v = 0; v < 256; ++v)
+    for (unsigned i = 0; i < (status ? 5u : 8u); ++i)
+      if (v & (status ? (0x80u >> i) : (1u << i))) table[v] |= uint64_t{1} << (8 * i);
+  return table;
+}
+inline constexpr std::array<uint64_t, 256> kDataFlags = MakeFlagTable(false);
+inline constexpr std::array<uint64_t, 256> kStatusFlags = MakeFlagTable(true);
+
+}  // namespace detail
+
+inline void ParallelPort::DecodeData(uint8_t value) noexcept {
+  std::memcpy(&flags_[kData], &detail::kDataFlags[value], 8);
+}
+
+inline void ParallelPort::ReadData() {
+  const uint8_t value = io_.ReadByte(DataAddress());
+  DecodeData(value);
+  last_data_ = value;
+}
+
+inline void ParallelPort::WriteDataByte(uint8_t value) {
+  io_.WriteByte(DataAddress(), value);
+  DecodeData(value);
+  last_data_ = value;
+}
+
+inline void ParallelPort::ReadStatus() {
+  const uint8_t value = io_.ReadByte(StatusAddress());
+  std::memcpy(&flags_[kStatus], &detail::kStatusFlags[value], 5);
+}
 
 }  // namespace pp::port
