@@ -359,14 +359,7 @@ void TGraphicControl::Dispatch(TMessage& m) {
 void TGraphicControl::WMPaint(TMessage& m) {
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (!dc) return;  // painted only by its parent, which supplies the DC
-  struct Release {
-    TCanvas& c;
-    ~Release() { c.SetHandle(nullptr); }
-  } release{canvas_};
-  canvas_.SetHandle(dc);
-  canvas_.Font().Assign(Font());
-  canvas_.Brush().SetColor(Color());
-  Paint();
+  PaintThrough(canvas_, dc, [this] { Paint(); });
 }
 
 }  // namespace pp::toolkit

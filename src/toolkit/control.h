@@ -161,6 +161,19 @@ class TControl : public TComponent {
 
  protected:
   void BeforeDestruction() override;
+  // Lends `dc` to `canvas`, set up with this control's font and colour, for one paint call,
+  // and takes it back afterwards, so the canvas never keeps a DC it does not own.
+  template <class PaintFn>
+  void PaintThrough(TCanvas& canvas, HDC dc, PaintFn&& paint) {
+    struct Release {
+      TCanvas& c;
+      ~Release() { c.SetHandle(nullptr); }
+    } release{canvas};
+    canvas.SetHandle(dc);
+    canvas.Font().Assign(Font());
+    canvas.Brush().SetColor(Color());
+    paint();
+  }
   virtual void DblClick();
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);

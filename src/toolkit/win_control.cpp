@@ -734,14 +734,7 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-  struct Release {
-    TCanvas& c;
-    ~Release() { c.SetHandle(nullptr); }
-  } release{canvas_};
-  canvas_.SetHandle(dc);
-  canvas_.Font().Assign(Font());
-  canvas_.Brush().SetColor(Color());
-  Paint();
+  PaintThrough(canvas_, dc, [this] { Paint(); });
 }
 
 }  // namespace pp::toolkit
