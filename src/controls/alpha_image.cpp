@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/errors.h"
+#include "base/module_of.h"
 #include "controls/image_format.h"
 #include "toolkit/errors.h"
 
@@ -32,12 +33,7 @@ std::string LastErrorText() {
 HMODULE ImageResourceModule() noexcept {
   // VirtualQuery on one of our own functions names the module this code was linked into (the
   // address's allocation base), on every Windows version.
-  static HMODULE module = [] {
-    MEMORY_BASIC_INFORMATION info{};
-    VirtualQuery(reinterpret_cast<const void*>(&AnchorFunction), &info, sizeof info);
-    return static_cast<HMODULE>(info.AllocationBase);
-  }();
-  return module;
+  return win::ModuleOfAddress(reinterpret_cast<const void*>(&AnchorFunction));
 }
 
 TAlphaImage::TAlphaImage(const std::string& name) : name_(name) {

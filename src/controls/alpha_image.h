@@ -30,8 +30,13 @@ class TAlphaImage {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
-  // Frame `index` of an image of `count` equal frames stacked from the top.
-  IRect Frame(int index, int count) const { return {0, index * (height_ / count), width_, (index + 1) * (height_ / count)}; }
+  // Frame `index` of an image of `count` equal frames stacked from the top (count < 1: the
+  // whole image).
+  IRect Frame(int index, int count) const {
+    if (count < 1) return {0, 0, width_, height_};
+    const int h = height_ / count;
+    return {0, index * h, width_, (index + 1) * h};
+  }
 
  private:
   void Load(const uint8_t* data, size_t size);

@@ -193,6 +193,10 @@ void TXPCustomControl::SetSmoothDraw(bool on) {
 void TXPCustomControl::Dispatch(TMessage& m) {
   switch (m.Msg) {
     case WM_PRINT: WMPrint(m); return;
+    case WM_THEMECHANGED:
+      ThemeChanged();
+      TCustomControl::Dispatch(m);
+      return;
     case XPM_STATEQUERY:
       if (m.WParam == 1) m.Result = HasStateChanged() ? 1 : 0;
       else if (m.WParam == 2) MarkStateSeen();

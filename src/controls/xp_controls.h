@@ -74,6 +74,9 @@ class TXPCustomControl : public toolkit::TCustomControl {
   virtual void SmoothDrawChanged() { Invalidate(); }
   virtual bool HasStateChanged() { return false; }
   virtual void MarkStateSeen() {}
+  // Visual styles were switched or changed (WM_THEMECHANGED): a control holding a ThemeHandle
+  // re-opens it here. The base repaints; the message then goes on to the default handling.
+  virtual void ThemeChanged() { Invalidate(); }
 
   void WMEraseBkgnd(toolkit::TMessage& m) override { m.Result = 1; }  // Paint covers everything
   void WMPrintClient(toolkit::TMessage& m) override;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/module_of.h"
 #include "base/win_handles.h"
 #include "hostenv/file_read.h"
 #include "hostenv/folders.h"
@@ -58,9 +59,7 @@ const HelpLookupServices& HostHelpLookup() {
 }
 
 std::string OwnModuleFileName() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&OwnModuleFileName), &module);
+  HMODULE module = win::ModuleOfAddress(reinterpret_cast<const void*>(&OwnModuleFileName));
   char path[MAX_PATH + 1] = {};
   return std::string(path, GetModuleFileNameA(module, path, MAX_PATH));
 }

@@ -1,6 +1,7 @@
 #include "hostenv/wnd_proc_object.h"
 
 #include "base/errors.h"
+#include "base/module_of.h"
 
 namespace pp::hostenv {
 
@@ -10,10 +11,7 @@ const char kClassName[] = "PPUtilWindow";
 
 // The module that holds this code: the class is registered once per module and process.
 HINSTANCE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<const char*>(&ThisModule), &module);
-  return module;
+  return pp::win::ModuleOfAddress(reinterpret_cast<const void*>(&ThisModule));
 }
 
 }  // namespace

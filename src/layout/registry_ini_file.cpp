@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/errors.h"
+#include "base/registry_tree.h"
 #include "base/win_handles.h"
 
 namespace pp::layout {
@@ -181,7 +182,7 @@ std::vector<std::string> TRegistryIniFile::ReadSection(const std::string& sectio
 
 void TRegistryIniFile::EraseSection(const std::string& section) {
   const std::string path = SectionPath(section);
-  LONG rc = RegDeleteTreeA(root_, path.c_str());
+  LONG rc = win::DeleteRegistryTree(root_, path.c_str());
   if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) RaiseRegistry(rc, "Cannot delete registry key \"" + path + "\"");
 }
 

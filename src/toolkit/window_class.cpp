@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/module_of.h"
 #include "toolkit/errors.h"
 #include "toolkit/win_control.h"
 
@@ -24,12 +25,7 @@ void AnchorFunction() {}
 }  // namespace
 
 HINSTANCE ToolkitInstance() {
-  static HINSTANCE instance = [] {
-    HMODULE m = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&AnchorFunction), &m);
-    return static_cast<HINSTANCE>(m);
-  }();
+  static HINSTANCE instance = win::ModuleOfAddress(reinterpret_cast<const void*>(&AnchorFunction));
   return instance;
 }
 

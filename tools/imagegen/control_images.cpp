@@ -66,14 +66,17 @@ Raster TabItem(int w, int h, int state, bool left, bool right) {
   if (raised) bottom = RGB8(252, 252, 254);
   if (state == 3) top = bottom = RGB8(244, 243, 238);
   const Rgba outline = state == 3 ? kDisabledOutline : RGB8(145, 155, 156);
+  // Copied, not blended: what lies outside the rounded corners is the strip's face colour.
+  const Rgba face = RGB8(239, 235, 222);
+  r.Fill([](float, float) { return true; }, face);
   // Sides run to the bottom edge; the bottom row is open (it joins the pane) except for a
   // not-raised tab, which shows the pane's top line.
   r.Fill(RoundRect(0, 0, w, h + 4, 3), VGradient(top, bottom, 1, h));
   r.Fill(Minus(RoundRect(0, 0, w, h + 4, 3), RoundRect(1, 1, w - 1, h + 4, 2)), outline);
   if (!raised) r.Fill(RoundRect(0, h - 1, w, h, 0), outline);
   // Flared corners at the inner ends of the strip.
-  if (!left) r.Set(0, h - 1, WithAlpha(outline, 0.5f));
-  if (!right) r.Set(w - 1, h - 1, WithAlpha(outline, 0.5f));
+  if (!left) r.Set(0, h - 1, Mix(outline, face, 0.5f));
+  if (!right) r.Set(w - 1, h - 1, Mix(outline, face, 0.5f));
   if (state == 1 || state == 2) {
     r.Fill(RoundRect(0, 0, w, 3, 1.5f), VGradient(RGB8(255, 200, 60), RGB8(230, 140, 0), 0, 3));
   } else if (state == 4) {

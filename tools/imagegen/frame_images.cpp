@@ -103,8 +103,19 @@ Raster Glyph(const std::string& name, int n, int state, bool active) {
   Raster r(n, n);
   Inside shape = GlyphShape(name);
   const float alpha = (state == 3 ? 0.45f : 1.f) * (active ? 1.f : 0.75f);
-  // A soft dark shadow one pixel down-right, then the white symbol.
-  r.Fill([&](float x, float y) { return shape(x - 0.8f, y - 0.8f); }, WithAlpha(RGB8(0, 0, 60), 0.35f * alpha));
+  if (state == 1) {
+    // Hot: a light glow around the symbol.
+    Inside glow = [&](float x, float y) {
+      for (float dy = -1.2f; dy <= 1.2f; dy += 0.6f)
+        for (float dx = -1.2f; dx <= 1.2f; dx += 0.6f)
+          if (shape(x + dx, y + dy)) return true;
+      return false;
+    };
+    r.Fill(glow, WithAlpha(RGB8(255, 255, 220), 0.45f * alpha));
+  } else {
+    // A soft dark shadow one pixel down-right.
+    r.Fill([&](float x, float y) { return shape(x - 0.8f, y - 0.8f); }, WithAlpha(RGB8(0, 0, 60), 0.35f * alpha));
+  }
   const Rgba ink = state == 2 ? RGB8(225, 230, 240) : RGB8(255, 255, 255);
   r.Fill(shape, WithAlpha(ink, alpha));
   return r;

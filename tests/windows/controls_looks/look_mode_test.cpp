@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/theme_services.h"
+#include "toolkit/form.h"
 #include "controls/xp_controls.h"
 #include "looks.h"
 
@@ -71,6 +72,49 @@ TEST_F(LookMode, ColourSetFollowsTheLookAfterASystemColourChange) {
   UseLunaLook = true;
   SendMessageA(XPUtilityWindow(), WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(current(), expected);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace pp::controls;
+
+class ThemeProbe : public TXPCustomControl {
+ public:
+  explicit ThemeProbe(pp::toolkit::TComponent* owner) : TXPCustomControl(owner), theme(L"BUTTON") {}
+  ThemeHandle theme;
+  int changes = 0;
+
+ protected:
+  void ThemeChanged() override {
+    ++changes;
+    theme.Reopen();
+  }
+};
+
+TEST(ThemeHandleLifetime, OpensOnlyUnderVisualStylesAndReopensOnThemeChange) {
+  pp::test::StartControlsForTests();
+  PP_REQUIRE_LOOK();
+  const bool themed = *pp::test::ExpectedLook() == xlmThemed;
+  pp::toolkit::Owned<pp::toolkit::TForm> form(new pp::toolkit::TForm(nullptr));
+  auto* probe = new ThemeProbe(form.get());
+  probe->SetParent(form.get());
+  EXPECT_EQ(static_cast<bool>(probe->theme.Open(probe->Handle())), themed);
+  SendMessageA(probe->Handle(), WM_THEMECHANGED, 0, 0);
+  EXPECT_EQ(probe->changes, 1);
+  EXPECT_EQ(static_cast<bool>(probe->theme), themed) << "expected the handle re-opened";
+  if (themed) {
+    SIZE size{};
+    HDC dc = GetDC(nullptr);
+    EXPECT_EQ(UxGetThemePartSize(probe->theme.get(), dc, 3 /* BP_CHECKBOX */, 1, nullptr, TS_DRAW, &size), S_OK);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GT(size.cx, 0);
+  }
+  ThemeHandle moved = std::move(probe->theme);
+  EXPECT_FALSE(probe->theme);
+  moved.Close();
+  EXPECT_FALSE(moved);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <string>
-#include <thread>
+#include "test_thread.h"
 
 #include "hostenv/message_dialog.h"
 
@@ -21,8 +21,8 @@ struct Seen {
 };
 
 // Waits for the box captioned caption, notes it and clicks the button with the given id.
-std::thread AnswerBox(const std::string& caption, int button, Seen& seen) {
-  return std::thread([caption, button, &seen] {
+pp::test::TestThread AnswerBox(const std::string& caption, int button, Seen& seen) {
+  return pp::test::TestThread([caption, button, &seen] {
     for (int i = 0; i < 300; ++i) {
       if (HWND box = FindWindowA("#32770", caption.c_str())) {
         seen.found = true;
@@ -59,7 +59,7 @@ TEST(MessageDialog, ButtonsAndModalResult) {
   for (const Case& c : cases) {
     const std::string caption = "Hostenv box " + std::to_string(c.buttons);
     Seen seen;
-    std::thread answer = AnswerBox(caption, c.click, seen);
+    pp::test::TestThread answer = AnswerBox(caption, c.click, seen);
     const int result = ShowDialogWithCaption(caption, "Answer me", MsgDlgType::Confirmation, c.buttons);
     answer.join();
     ASSERT_TRUE(seen.found) << "no box captioned " << caption;
@@ -69,7 +69,7 @@ TEST(MessageDialog, ButtonsAndModalResult) {
 
 TEST(MessageDialog, ErrorDialogCaptionAndPlace) {
   Seen seen;
-  std::thread answer = AnswerBox("Error", IDOK, seen);
+  pp::test::TestThread answer = AnswerBox("Error", IDOK, seen);
   EXPECT_EQ(ShowErrorDialog("Something failed"), mrOk);
   answer.join();
   ASSERT_TRUE(seen.found) << "expected a box captioned Error";

@@ -8,7 +8,7 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
+#include "test_thread.h"
 
 #include "base/errors.h"
 #include "hostenv/acrobat_warning.h"
@@ -44,7 +44,7 @@ std::string ReaderCommandLine(const std::string& log) {
 class FakeReaderDde {
  public:
   FakeReaderDde() {
-    thread_ = std::thread([this] { Run(); });
+    thread_ = pp::test::TestThread([this] { Run(); });
     while (!ready_) Sleep(10);
   }
   ~FakeReaderDde() {
@@ -89,7 +89,7 @@ class FakeReaderDde {
   }
 
   static inline FakeReaderDde* instance_ = nullptr;
-  std::thread thread_;
+  pp::test::TestThread thread_;
   DWORD thread_id_ = 0;
   DWORD dde_ = 0;
   HSZ service_ = nullptr, topic_ = nullptr;
