@@ -51,7 +51,7 @@ TabRectI TabStripMetrics::ClientArea() const {
 }
 
 TabRectI TabStripMetrics::TabRect(int i) const {
-  if (i < FirstVisible || i >= Count()) return {};
+  if (i < FirstVisible || !IsTabVisible(i)) return {};  // a hidden tab has no place, selected or not
   int x = TabLeft(i) - TabLeft(FirstVisible);
   if (i != Selected) x += 2;
   TabRectI r{x, TabTop(i), x + TabWidth(i), TabsRect.Bottom};
