@@ -2,7 +2,7 @@
 // 100 ms, a release or a lost capture stops it; the half under the mouse is hot.
 #include <gtest/gtest.h>
 
-#include "tabs_fixture.h"
+#include "tab_fixture.h"
 
 namespace pp::controls::testing {
 namespace {
