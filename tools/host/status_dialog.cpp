@@ -69,6 +69,8 @@ bool SaveWindow(HWND wnd, const std::string& path) {
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bitmap);
+  // What the screen shows. Under Wine the frame is on the screen only when Wine draws it itself
+  // (X11 Driver, Decorated = N: the demo sets that for host.exe).
   BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
   GdiFlush();
   const DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
