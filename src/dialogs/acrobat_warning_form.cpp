@@ -26,7 +26,7 @@ namespace pp::hostenv {
 
 bool RunAcrobatVersionWarningDialog() {
   toolkit::Owned<dialogs::TAcrobatWarningForm> form = dialogs::TAcrobatWarningForm::Create();
-  dialogs::ShowDialogModal(*form);
+  form->ShowModal();
   return form->DontShowTicked();
 }
 

@@ -1,14 +1,11 @@
 #include "dialogs/dialog_base.h"
 
-#include <cstdio>
 #include <string>
 
 #include "dialogs/acrobat_warning_form.h"
 #include "dialogs/install_confirm_form.h"
 #include "dialogs/stand_in_controls.h"
 #include "dialogs/status_control_form.h"
-#include "hostenv/platform.h"
-#include "hostenv/process_end.h"
 #include "layout/read_error.h"
 
 namespace pp::dialogs {
@@ -46,14 +43,6 @@ void ReadDialogLayout(TCustomForm& form, const char* resource) {
 TComponent& RequiredComponent(TComponent& form, const char* name) {
   if (TComponent* c = form.FindComponent(name)) return *c;
   Raise(layout::EReadError(form.ClassName(), 0, std::string("the layout has no component ") + name));
-}
-
-TModalResult ShowDialogModal(TCustomForm& form) {
-  if (hostenv::IsTestMode()) {
-    std::printf("Running modal dialog %s %s\n", form.ClassName(), form.Caption().c_str());
-    hostenv::EndProcess(1);
-  }
-  return form.ShowModal();
 }
 
 namespace {

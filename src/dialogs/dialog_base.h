@@ -1,16 +1,17 @@
-// What the three dialogs share: their base class, how they are made from their layouts, how they
-// are shown modally, and how a check box's ticked state is read and set whatever class the
+// What the three dialogs share: their base class (which also ends the process instead of showing
+// in test mode), how they are made from their layouts, and how a check box's ticked state is read and set whatever class the
 // layout reader made it from.
 #pragma once
 
 #include <windows.h>
 
+#include "forms/server_dialog.h"
 #include "layout/form_loader.h"
 #include "toolkit/form.h"
 
 namespace pp::dialogs {
 
-using TDialogBase = toolkit::TForm;
+using TDialogBase = forms::TServerDialog;
 
 // The registry the dialogs' layouts are read with: the toolkit's classes, the dialogs' forms,
 // and plain stand-ins under the names of any themed control class nobody registered.
@@ -24,10 +25,6 @@ void ReadDialogLayout(toolkit::TCustomForm& form, const char* resource);
 
 // A component of `form` that the layout must have made; EReadError-like failure when missing.
 toolkit::TComponent& RequiredComponent(toolkit::TComponent& form, const char* name);
-
-// Shows `form` modally. In test mode nothing is shown: one line "Running modal dialog " + class
-// name + " " + caption goes to standard output and the process ends with exit code 1.
-toolkit::TModalResult ShowDialogModal(toolkit::TCustomForm& form);
 
 // The "Checked" property of a check box made by the layout reader.
 bool IsChecked(toolkit::TComponent& box);

@@ -46,7 +46,7 @@ void SuppressDriverFailureNotice() {
 void ShowDriverFailureNotice() {
   if (!ShouldShowDriverFailureNotice()) return;
   toolkit::Owned<TInstallConfirmForm> form = TInstallConfirmForm::Create();
-  ShowDialogModal(*form);  // OK, Enter, Esc and the close box all end up here
+  form->ShowModal();  // OK, Enter, Esc and the close box all end up here
   if (form->DontShowTicked()) SuppressDriverFailureNotice();
 }
 

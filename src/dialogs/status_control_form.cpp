@@ -156,7 +156,7 @@ bool ShowParallelPortDialog(IParallelPort* port) {
   if (port) port->AddRef();
   hold = win::ComPtr<IParallelPort>::Adopt(port);
   Owned<TParallelPortForm> form = TParallelPortForm::Create(port);
-  return ShowDialogModal(*form) == mrOk;
+  return form->ShowModal() == mrOk;
 }
 
 int ShowStatusControlDialog(IParallelPort* port) { return ShowParallelPortDialog(port) ? mrOk : mrCancel; }
