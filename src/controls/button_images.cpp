@@ -49,9 +49,21 @@ HBITMAP FindBitmapInLoadedModules(const char* name) {
 }
 }  // namespace
 
-void LoadButtonImages() {
-  if (!g_push_button) g_push_button = std::make_unique<TAlphaImage>("XPPUSHBUTTON");
-  if (!g_check_box) g_check_box = std::make_unique<TAlphaImage>("XPCHECKBOX");
+namespace {
+// An image that cannot be loaded leaves its controls drawing the classic look in place of
+// Luna: a dialog that shows plainly beats one that cannot be made at all.
+void TryLoad(std::unique_ptr<TAlphaImage>& image, const char* name) {
+  if (image) return;
+  try {
+    image = std::make_unique<TAlphaImage>(name);
+  } catch (const std::exception&) {
+  }
+}
+}  // namespace
+
+void LoadButtonImages() noexcept {
+  TryLoad(g_push_button, "XPPUSHBUTTON");
+  TryLoad(g_check_box, "XPCHECKBOX");
 }
 
 const TAlphaImage* PushButtonImage() noexcept { return g_push_button.get(); }

@@ -12,8 +12,9 @@ namespace pp::controls {
 constexpr int kPushButtonFrames = 5;
 constexpr int kCheckBoxFrames = 12;
 
-// Loads both images when they are not loaded yet (raises as TAlphaImage does).
-void LoadButtonImages();
+// Loads both images when they are not loaded yet. One that cannot be loaded stays missing (and
+// is tried again by the next control made); its controls then draw classic in the Luna look.
+void LoadButtonImages() noexcept;
 // nullptr before LoadButtonImages.
 const TAlphaImage* PushButtonImage() noexcept;
 const TAlphaImage* CheckBoxImage() noexcept;

@@ -34,23 +34,23 @@ RECT PaintPushButtonFace(TXPLookMode look, toolkit::TControl& control, HDC dc, H
       DrawFrameControl(dc, &r, DFC_BUTTON, classic_flags);  // DFCS_ADJUSTRECT leaves the content area in r
       return r;
     case xlmLuna: {
+      const TAlphaImage* image = PushButtonImage();
+      if (!image) return PaintPushButtonFace(xlmClassic, control, dc, theme, r, detail, active, classic_flags);
       PaintParentImage(&control, dc, &r);
-      if (const TAlphaImage* image = PushButtonImage()) {
-        const int k = PushButtonLunaFrame(detail);
-        const RECT source{0, 23 * k, 20, 23 * k + 23};
-        const RECT centre{8, 8, 11, 14};
-        DrawNineSlice(r, centre, source, true, image->Bitmap(), dc);
-      }
+      const int k = PushButtonLunaFrame(detail);
+      const RECT source{0, 23 * k, 20, 23 * k + 23};
+      const RECT centre{8, 8, 11, 14};
+      DrawNineSlice(r, centre, source, true, image->Bitmap(), dc);
       return r;
     }
     case xlmThemed: {
       const int state = PushButtonThemeState(detail);
       {
         toolkit::SavedDCState saved(dc);
-        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
-          DrawThemeParentBackground(WindowOf(control), dc, &r);
+        if (controls::IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
+          controls::DrawThemeParentBackground(WindowOf(control), dc, &r);
       }
-      DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+      controls::DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
       return r;
     }
   }
@@ -64,7 +64,7 @@ void PaintCheckBoxBackground(TXPLookMode look, toolkit::TControl& control, HDC d
   }
   toolkit::SavedDCState saved(dc);
   RECT r = control.ClientRect();
-  DrawThemeParentBackground(WindowOf(control), dc, &r);
+  controls::DrawThemeParentBackground(WindowOf(control), dc, &r);
 }
 
 SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {
@@ -73,7 +73,7 @@ SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {
     case xlmLuna: return SIZE{13, 13};
     case xlmThemed: {
       SIZE size{13, 13};
-      if (FAILED(GetThemePartSize(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), nullptr, TS_DRAW, &size)))
+      if (FAILED(controls::GetThemePartSize(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), nullptr, TS_DRAW, &size)))
         size = SIZE{13, 13};
       return size;
     }
@@ -94,10 +94,12 @@ void PaintCheckBoxBox(TXPLookMode look, HDC dc, HTHEME theme, RECT box, int deta
         const RECT source{0, 13 * k, 13, 13 * k + 13};
         const RECT centre{0, 0, 13, 13};
         DrawNineSlice(box, centre, source, true, image->Bitmap(), dc);
+      } else {
+        DrawFrameControl(dc, &box, DFC_BUTTON, classic_flags);
       }
       return;
     case xlmThemed: {
-      DrawThemeBackground(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
+      controls::DrawThemeBackground(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
       return;
     }
   }

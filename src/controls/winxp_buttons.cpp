@@ -4,6 +4,7 @@
 
 #include "controls/button_images.h"
 #include "controls/button_painters.h"
+#include "controls/draw_helpers.h"
 #include "controls/xp_text.h"
 #include "hostenv/clip_region.h"
 #include "toolkit/application.h"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/button_states.h"
+#include "controls/glyph_layout.h"
 #include "controls/theme_services.h"
 #include "controls/wide_caption.h"
 #include "controls/xp_controls.h"

@@ -94,7 +94,7 @@ void TXPCheckControl::Paint() {
     }
     case xlmLuna: {
       const int x = box_left ? 0 : Width() - 14, y = (Height() - 13) / 2;
-      PaintCheckBoxBox(look, dc, nullptr, RECT{x, y, x + 13, y + 13}, detail, 0);
+      PaintCheckBoxBox(look, dc, nullptr, RECT{x, y, x + 13, y + 13}, detail, GetClassicFlags());
       break;
     }
     case xlmThemed: {

@@ -4,6 +4,7 @@
 // or while the user holds the mouse or Space on it (the user's own click is on its way then).
 #pragma once
 
+#include "controls/alpha_image.h"
 #include "controls/winxp_buttons.h"
 #include "toolkit/std_controls.h"
 

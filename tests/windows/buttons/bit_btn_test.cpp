@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "buttons_fixture.h"
+#include "buttons_support.h"
 
 namespace pp::controls::testing {
 namespace {
@@ -16,7 +16,11 @@ void MakeGlyph(TBitmap& b, int w, int h) {
   b.Canvas().FillRect(RECT{0, 0, w, h});
 }
 
-TEST(BitBtn, GlyphStripsOfSquareCellsCountThemselvesOthersKeepNumGlyphs) {
+struct BitBtn : ::testing::Test {
+  void SetUp() override { StartButtonTests(); }
+};
+
+TEST_F(BitBtn, GlyphStripsOfSquareCellsCountThemselvesOthersKeepNumGlyphs) {
   Owned<TXPBitBtn> b(new TXPBitBtn(nullptr));
   struct Case {
     int w, h, num_before, num_after, cell_width;
@@ -37,7 +41,7 @@ TEST(BitBtn, GlyphStripsOfSquareCellsCountThemselvesOthersKeepNumGlyphs) {
   }
 }
 
-TEST(BitBtn, MarginBelowMinusOneIsIgnored) {
+TEST_F(BitBtn, MarginBelowMinusOneIsIgnored) {
   Owned<TXPBitBtn> b(new TXPBitBtn(nullptr));
   b->SetMargin(5);
   b->SetMargin(-2);
@@ -46,7 +50,7 @@ TEST(BitBtn, MarginBelowMinusOneIsIgnored) {
   EXPECT_EQ(b->Margin(), -1);
 }
 
-TEST(BitBtn, KindSetsCaptionResultDefaultCancelAndGlyphAndReadsBackCustomOnceChanged) {
+TEST_F(BitBtn, KindSetsCaptionResultDefaultCancelAndGlyphAndReadsBackCustomOnceChanged) {
   Owned<TXPBitBtn> b(new TXPBitBtn(nullptr));
   b->SetCaption("Save");
   b->SetKind(bkOK);
@@ -79,7 +83,7 @@ TEST(BitBtn, KindSetsCaptionResultDefaultCancelAndGlyphAndReadsBackCustomOnceCha
   EXPECT_EQ(loading->Kind(), bkOK);
 }
 
-TEST(BitBtn, EveryKindFindsItsGlyph) {
+TEST_F(BitBtn, EveryKindFindsItsGlyph) {
   for (int k = bkOK; k <= bkAll; ++k) {
     Owned<TXPBitBtn> b(new TXPBitBtn(nullptr));
     b->SetKind(static_cast<TBitBtnKind>(k));

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "buttons_fixture.h"
+#include "buttons_support.h"
 
 namespace pp::controls::testing {
 namespace {

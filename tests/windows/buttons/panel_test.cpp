@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "buttons_fixture.h"
+#include "buttons_support.h"
 
 namespace pp::controls::testing {
 namespace {
@@ -17,6 +17,7 @@ struct Panel : ::testing::Test {
   Owned<TForm> form;
   TXPExtPanel* panel = nullptr;
   void SetUp() override {
+    StartButtonTests();
     form.reset(new TForm(nullptr));
     form->SetBorderStyle(toolkit::bsNone);
     form->SetBounds(50, 50, 260, 140);

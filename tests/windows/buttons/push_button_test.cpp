@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "buttons_fixture.h"
+#include "buttons_support.h"
 #include "toolkit/application.h"
 
 namespace pp::controls::testing {

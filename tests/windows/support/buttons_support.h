@@ -20,6 +20,10 @@ namespace pp::controls::testing {
 using toolkit::Owned;
 using toolkit::TForm;
 
+// The themed controls' library state and an application exception handler that fails the test;
+// every fixture calls it first (once per program).
+void StartButtonTests();
+
 void Pump(int rounds = 3);
 // Runs each step from the form's modal loop, one per timer tick; a form still modal after
 // `limit_ms` is ended with -1 so that a failing test cannot hang.

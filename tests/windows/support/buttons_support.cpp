@@ -1,4 +1,4 @@
-#include "buttons_fixture.h"
+#include "buttons_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +12,6 @@ namespace pp::controls::testing {
 using namespace toolkit;
 
 namespace {
-
-class ButtonsEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    setvbuf(stdout, nullptr, _IONBF, 0);
-    pp::test::StartControlsForTests();
-    Application().OnException = [](TComponent*, const std::exception* e) {
-      ADD_FAILURE() << "exception reached the application: " << (e ? e->what() : "(unknown)");
-    };
-  }
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new ButtonsEnvironment);
 
 std::vector<std::function<void()>> g_steps;
 size_t g_next_step = 0;
@@ -54,6 +42,17 @@ LPARAM KeyData(WPARAM vk, bool down) {
 }
 
 }  // namespace
+
+void StartButtonTests() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  setvbuf(stdout, nullptr, _IONBF, 0);
+  pp::test::StartControlsForTests();
+  Application().OnException = [](TComponent*, const std::exception* e) {
+    ADD_FAILURE() << "exception reached the application: " << (e ? e->what() : "(unknown)");
+  };
+}
 
 void Pump(int rounds) {
   for (int i = 0; i < rounds; ++i) {
@@ -164,6 +163,7 @@ void PrintInto(Dib& dib, TWinControl& control) {
 // ---- the form
 
 void ButtonFormFixture::Build() {
+  StartButtonTests();
   form.reset(new TForm(nullptr));
   form->SetBorderStyle(bsDialog);
   form->SetBounds(100, 100, 320, 160);
