@@ -134,7 +134,7 @@ ThemeHandle& ThemeHandle::operator=(ThemeHandle&& other) noexcept {
 HTHEME ThemeHandle::Open(HWND wnd) noexcept {
   Close();
   wnd_ = wnd;
-  if (ThemesActive() && !classes_.empty()) theme_ = OpenThemeData(wnd, classes_.c_str());
+  if (ThemesActive() && !classes_.empty()) theme_ = controls::OpenThemeData(wnd, classes_.c_str());
   return theme_;
 }
 

@@ -54,7 +54,9 @@ TXPCustomExtPanel::TXPCustomExtPanel(TComponent* owner) : TXPCustomControl(owner
   height_ = 41;
   SetParentColor(false);
   SetTabStop(false);
-  SetColor(RGBColor(236, 233, 216));
+  applying_default_color_ = true;
+  SetColor(RGBColor(236, 233, 216));  // the stored default, replaced at once while UseDefaultColor holds
+  applying_default_color_ = false;
   ApplyDefaultColor();
 }
 

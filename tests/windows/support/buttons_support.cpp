@@ -105,8 +105,8 @@ void PressAltChar(char ch) {
   const WPARAM vk = static_cast<WPARAM>(VkKeyScanA(ch) & 0xFF);
   HWND focus = GetFocus();
   const LPARAM alt = 0x20000000;
+  // The loop's TranslateMessage makes the WM_SYSCHAR of the key press, as for a real key.
   PostMessageA(focus, WM_SYSKEYDOWN, vk, KeyData(vk, true) | alt);
-  PostMessageA(focus, WM_SYSCHAR, static_cast<unsigned char>(ch), KeyData(vk, true) | alt);
   PostMessageA(focus, WM_SYSKEYUP, vk, KeyData(vk, false) | alt);
   Pump();
 }
