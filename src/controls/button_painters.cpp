@@ -47,10 +47,10 @@ RECT PaintPushButtonFace(TXPLookMode look, toolkit::TControl& control, HDC dc, H
       const int state = PushButtonThemeState(detail);
       {
         toolkit::SavedDCState saved(dc);
-        if (controls::IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
-          controls::DrawThemeParentBackground(WindowOf(control), dc, &r);
+        if (UxIsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state))
+          UxDrawThemeParentBackground(WindowOf(control), dc, &r);
       }
-      controls::DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
+      UxDrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &r, nullptr);
       return r;
     }
   }
@@ -64,7 +64,7 @@ void PaintCheckBoxBackground(TXPLookMode look, toolkit::TControl& control, HDC d
   }
   toolkit::SavedDCState saved(dc);
   RECT r = control.ClientRect();
-  controls::DrawThemeParentBackground(WindowOf(control), dc, &r);
+  UxDrawThemeParentBackground(WindowOf(control), dc, &r);
 }
 
 SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {
@@ -73,7 +73,7 @@ SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {
     case xlmLuna: return SIZE{13, 13};
     case xlmThemed: {
       SIZE size{13, 13};
-      if (FAILED(controls::GetThemePartSize(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), nullptr, TS_DRAW, &size)))
+      if (FAILED(UxGetThemePartSize(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), nullptr, TS_DRAW, &size)))
         size = SIZE{13, 13};
       return size;
     }
@@ -99,7 +99,7 @@ void PaintCheckBoxBox(TXPLookMode look, HDC dc, HTHEME theme, RECT box, int deta
       }
       return;
     case xlmThemed: {
-      controls::DrawThemeBackground(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
+      UxDrawThemeBackground(theme, dc, BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
       return;
     }
   }

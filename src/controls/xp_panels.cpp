@@ -207,7 +207,7 @@ void TXPCustomExtPanel::PaintBackgroundKind(HDC dc) {
       break;
     case xlmThemed:
       if (!tab_theme_ && HandleAllocated()) tab_theme_.Open(Handle());
-      if (FAILED(controls::DrawThemeBackground(tab_theme_.get(), dc, TABP_PANE, 0, &r, nullptr)))
+      if (FAILED(UxDrawThemeBackground(tab_theme_.get(), dc, TABP_PANE, 0, &r, nullptr)))
         DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
       break;
   }

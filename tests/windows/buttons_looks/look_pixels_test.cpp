@@ -47,7 +47,7 @@ void DrawExpectedBox(Dib& dib, HWND wnd, RECT box, int detail, unsigned classic_
     case xlmThemed: {
       ThemeHandle theme(L"BUTTON");
       ASSERT_NE(theme.Open(wnd), nullptr);
-      controls::DrawThemeBackground(theme.get(), dib.dc(), BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
+      UxDrawThemeBackground(theme.get(), dib.dc(), BP_CHECKBOX, CheckBoxThemeState(detail), &box, nullptr);
       break;
     }
   }
@@ -77,7 +77,7 @@ TEST_F(LookPixels, CheckBoxDrawsTheBoxOfEachStateAsTheLookSays) {
       ThemeHandle theme(L"BUTTON");
       theme.Open(box->Handle());
       SIZE ts{};
-      controls::GetThemePartSize(theme.get(), expected.dc(), BP_CHECKBOX, 1, nullptr, TS_DRAW, &ts);
+      UxGetThemePartSize(theme.get(), expected.dc(), BP_CHECKBOX, 1, nullptr, TS_DRAW, &ts);
       r = RECT{0, 0, ts.cx, box->Height()};
     }
     const int detail = CheckBoxDetailOf(c.enabled, false, false, c.state);
@@ -128,7 +128,7 @@ TEST_F(LookPixels, PushButtonFaceOfEachStateIsTheLooksOwn) {
       case xlmThemed: {
         ThemeHandle theme(L"BUTTON");
         theme.Open(button->Handle());
-        controls::DrawThemeBackground(theme.get(), expected.dc(), BP_PUSHBUTTON, PushButtonThemeState(detail), &r,
+        UxDrawThemeBackground(theme.get(), expected.dc(), BP_PUSHBUTTON, PushButtonThemeState(detail), &r,
                                       nullptr);
         break;
       }
