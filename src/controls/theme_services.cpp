@@ -68,52 +68,52 @@ bool ThemesActive() noexcept {
   return u.IsThemeActive && u.IsAppThemed && u.IsThemeActive() && u.IsAppThemed();
 }
 
-HTHEME OpenThemeData(HWND wnd, const wchar_t* class_list) noexcept {
+HTHEME UxOpenThemeData(HWND wnd, const wchar_t* class_list) noexcept {
   const UxTheme& u = Ux();
   return u.OpenThemeData ? u.OpenThemeData(wnd, class_list) : nullptr;
 }
-HRESULT CloseThemeData(HTHEME theme) noexcept {
+HRESULT UxCloseThemeData(HTHEME theme) noexcept {
   const UxTheme& u = Ux();
   return u.CloseThemeData ? u.CloseThemeData(theme) : E_NOTIMPL;
 }
-HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) noexcept {
+HRESULT UxDrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) noexcept {
   const UxTheme& u = Ux();
   return u.DrawThemeBackground ? u.DrawThemeBackground(theme, dc, part, state, rect, clip) : E_NOTIMPL;
 }
-HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const wchar_t* text, int length, DWORD flags,
+HRESULT UxDrawThemeText(HTHEME theme, HDC dc, int part, int state, const wchar_t* text, int length, DWORD flags,
                       DWORD flags2, const RECT* rect) noexcept {
   const UxTheme& u = Ux();
   return u.DrawThemeText ? u.DrawThemeText(theme, dc, part, state, text, length, flags, flags2, rect) : E_NOTIMPL;
 }
-HRESULT GetThemePartSize(HTHEME theme, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
+HRESULT UxGetThemePartSize(HTHEME theme, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
                          SIZE* size) noexcept {
   const UxTheme& u = Ux();
   return u.GetThemePartSize ? u.GetThemePartSize(theme, dc, part, state, rect, kind, size) : E_NOTIMPL;
 }
-HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds,
+HRESULT UxGetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds,
                                       RECT* content) noexcept {
   const UxTheme& u = Ux();
   return u.GetThemeBackgroundContentRect ? u.GetThemeBackgroundContentRect(theme, dc, part, state, bounds, content)
                                          : E_NOTIMPL;
 }
-HRESULT GetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) noexcept {
+HRESULT UxGetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) noexcept {
   const UxTheme& u = Ux();
   return u.GetThemeColor ? u.GetThemeColor(theme, part, state, property, color) : E_NOTIMPL;
 }
-HRESULT DrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect) noexcept {
+HRESULT UxDrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect) noexcept {
   const UxTheme& u = Ux();
   return u.DrawThemeParentBackground ? u.DrawThemeParentBackground(wnd, dc, rect) : E_NOTIMPL;
 }
-bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state) noexcept {
+bool UxIsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state) noexcept {
   const UxTheme& u = Ux();
   return u.IsThemeBackgroundPartiallyTransparent && u.IsThemeBackgroundPartiallyTransparent(theme, part, state);
 }
-HRESULT DrawThemeEdge(HTHEME theme, HDC dc, int part, int state, const RECT* rect, UINT edge, UINT flags,
+HRESULT UxDrawThemeEdge(HTHEME theme, HDC dc, int part, int state, const RECT* rect, UINT edge, UINT flags,
                       RECT* content) noexcept {
   const UxTheme& u = Ux();
   return u.DrawThemeEdge ? u.DrawThemeEdge(theme, dc, part, state, rect, edge, flags, content) : E_NOTIMPL;
 }
-HRESULT SetWindowTheme(HWND wnd, const wchar_t* app_name, const wchar_t* id_list) noexcept {
+HRESULT UxSetWindowTheme(HWND wnd, const wchar_t* app_name, const wchar_t* id_list) noexcept {
   const UxTheme& u = Ux();
   return u.SetWindowTheme ? u.SetWindowTheme(wnd, app_name, id_list) : E_NOTIMPL;
 }
@@ -134,12 +134,12 @@ ThemeHandle& ThemeHandle::operator=(ThemeHandle&& other) noexcept {
 HTHEME ThemeHandle::Open(HWND wnd) noexcept {
   Close();
   wnd_ = wnd;
-  if (ThemesActive() && !classes_.empty()) theme_ = controls::OpenThemeData(wnd, classes_.c_str());
+  if (ThemesActive() && !classes_.empty()) theme_ = UxOpenThemeData(wnd, classes_.c_str());
   return theme_;
 }
 
 void ThemeHandle::Close() noexcept {
-  if (theme_) CloseThemeData(std::exchange(theme_, nullptr));
+  if (theme_) UxCloseThemeData(std::exchange(theme_, nullptr));
 }
 
 }  // namespace pp::controls

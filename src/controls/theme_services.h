@@ -18,22 +18,23 @@ void StopThemeServices() noexcept;
 // Visual styles are switched on for the system and for this application.
 bool ThemesActive() noexcept;
 
-// Thin wrappers: E_NOTIMPL (or null, or false) when uxtheme or the function is missing.
-HTHEME OpenThemeData(HWND wnd, const wchar_t* class_list) noexcept;
-HRESULT CloseThemeData(HTHEME theme) noexcept;
-HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) noexcept;
-HRESULT DrawThemeText(HTHEME theme, HDC dc, int part, int state, const wchar_t* text, int length, DWORD flags,
+// The uxtheme functions of the same names without the prefix (which would import them):
+// E_NOTIMPL (or null, or false) when uxtheme or the function is missing.
+HTHEME UxOpenThemeData(HWND wnd, const wchar_t* class_list) noexcept;
+HRESULT UxCloseThemeData(HTHEME theme) noexcept;
+HRESULT UxDrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const RECT* rect, const RECT* clip) noexcept;
+HRESULT UxDrawThemeText(HTHEME theme, HDC dc, int part, int state, const wchar_t* text, int length, DWORD flags,
                       DWORD flags2, const RECT* rect) noexcept;
-HRESULT GetThemePartSize(HTHEME theme, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
+HRESULT UxGetThemePartSize(HTHEME theme, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
                          SIZE* size) noexcept;
-HRESULT GetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds,
+HRESULT UxGetThemeBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const RECT* bounds,
                                       RECT* content) noexcept;
-HRESULT GetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) noexcept;
-HRESULT DrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect) noexcept;
-bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state) noexcept;
-HRESULT DrawThemeEdge(HTHEME theme, HDC dc, int part, int state, const RECT* rect, UINT edge, UINT flags,
+HRESULT UxGetThemeColor(HTHEME theme, int part, int state, int property, COLORREF* color) noexcept;
+HRESULT UxDrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect) noexcept;
+bool UxIsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state) noexcept;
+HRESULT UxDrawThemeEdge(HTHEME theme, HDC dc, int part, int state, const RECT* rect, UINT edge, UINT flags,
                       RECT* content) noexcept;
-HRESULT SetWindowTheme(HWND wnd, const wchar_t* app_name, const wchar_t* id_list) noexcept;
+HRESULT UxSetWindowTheme(HWND wnd, const wchar_t* app_name, const wchar_t* id_list) noexcept;
 
 // One open theme handle for one window and class list: opened by Open, closed by Close or on
 // destruction, re-opened by Reopen (call it on WM_THEMECHANGED and let the message travel on).

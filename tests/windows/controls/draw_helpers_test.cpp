@@ -127,8 +127,8 @@ TEST(Text, DrawXPTextLeavesTheDCAsItWas) {
   SetTextColor(s.dc(), RGB(1, 2, 3));
   SetBkMode(s.dc(), OPAQUE);
   HGDIOBJ font_before = GetCurrentObject(s.dc(), OBJ_FONT);
-  for (uint8_t flags : {0, dtfDisabled | dtfFocusRect, dtfWordWrap | dtfNoPrefix, dtfSmooth}) {
-    DrawXPText(canvas, {4, 4, 90, 24}, L"&Hello", xeEnd, flags, xvaCenter, xhaCenter, clDefault, font);
+  for (int flags : {0, dtfDisabled | dtfFocusRect, dtfWordWrap | dtfNoPrefix, int{dtfSmooth}}) {
+    DrawXPText(canvas, {4, 4, 90, 24}, L"&Hello", xeEnd, static_cast<uint8_t>(flags), xvaCenter, xhaCenter, clDefault, font);
     EXPECT_EQ(GetCurrentObject(s.dc(), OBJ_FONT), font_before) << "flags " << int(flags);
     EXPECT_EQ(GetTextColor(s.dc()), RGB(1, 2, 3)) << "flags " << int(flags);
     EXPECT_EQ(GetBkMode(s.dc()), OPAQUE) << "flags " << int(flags);
@@ -161,7 +161,7 @@ TEST(Text, DisabledIsEmbossedAndPrefixMarksAreNotMeasured) {
   const SIZE with_prefix = MeasureXPText(canvas, r, L"&&A&B", 0, font);
   const SIZE literal = MeasureXPText(canvas, r, L"&&A&B", dtfNoPrefix, font);
   const SIZE smooth = MeasureXPText(canvas, r, L"&&A&B", dtfSmooth, font);
-  const SIZE plain = MeasureXPText(canvas, r, L"&AB", 0, font);
+  const SIZE plain = MeasureXPText(canvas, r, L"&AB", dtfNoPrefix, font);
   EXPECT_LT(with_prefix.cx, literal.cx);
   EXPECT_EQ(plain.cx, with_prefix.cx) << "\"&&A&B\" shows as \"&AB\"";
   EXPECT_GT(smooth.cx, 0);

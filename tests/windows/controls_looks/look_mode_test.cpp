@@ -73,10 +73,4 @@ TEST_F(LookMode, ColourSetFollowsTheLookAfterASystemColourChange) {
   EXPECT_EQ(current(), expected);
 }
 
-TEST_F(LookMode, CheckBoxSizeIsOneImageOfTheSystemBitmap) {
-  // Windows and Wine both draw the classic check box 13 pixels square at normal font size.
-  EXPECT_EQ(XPCheckBoxSize.x, 13);
-  EXPECT_EQ(XPCheckBoxSize.y, 13);
-}
-
 }  // namespace
