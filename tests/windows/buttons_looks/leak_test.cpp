@@ -82,12 +82,22 @@ TEST_F(Leaks, CheckBox) {
   });
 }
 
-TEST_F(Leaks, BitButtonWithAKind) {
-  ExpectFlat("bit button", [](TForm& f) {
+// A glyph of two cells, enabled and disabled in turn (the disabled cell is made at each paint).
+TEST_F(Leaks, BitButtonWithAGlyph) {
+  int n = 0;
+  ExpectFlat("bit button", [&n](TForm& f) {
     auto* b = new TXPBitBtn(&f);
     b->SetBounds(5, 5, 90, 26);
-    b->SetKind(bkOK);
+    b->SetCaption("&Glyph");
+    toolkit::TBitmap glyph;
+    glyph.SetSize(32, 16);
+    glyph.Canvas().Brush().SetColor(toolkit::clFuchsia);
+    glyph.Canvas().FillRect(RECT{0, 0, 32, 16});
+    glyph.Canvas().Brush().SetColor(toolkit::clNavy);
+    glyph.Canvas().FillRect(RECT{3, 3, 13, 13});
+    b->SetGlyph(glyph);
     b->SetDefault(true);
+    b->SetEnabled(n++ % 2 == 0);
     return b;
   });
 }

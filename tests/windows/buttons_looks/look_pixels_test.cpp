@@ -34,13 +34,17 @@ struct LookPixels : ::testing::Test {
 };
 
 // The expected picture of a box drawn as the look draws it, over the parent's colour.
+// Luna without its images (a program built without them) draws the classic box in their place.
 void DrawExpectedBox(Dib& dib, HWND wnd, RECT box, int detail, unsigned classic_flags) {
   switch (GetXPLookMode()) {
     case xlmClassic: DrawFrameControl(dib.dc(), &box, DFC_BUTTON, classic_flags); break;
     case xlmLuna: {
+      if (!CheckBoxImage()) {
+        DrawFrameControl(dib.dc(), &box, DFC_BUTTON, classic_flags);
+        break;
+      }
       const int k = CheckBoxLunaFrame(detail);
       const RECT source{0, 13 * k, 13, 13 * k + 13}, centre{0, 0, 13, 13};
-      ASSERT_NE(CheckBoxImage(), nullptr) << "expected the check box image loaded";
       DrawNineSlice(box, centre, source, true, CheckBoxImage()->Bitmap(), dib.dc());
       break;
     }
@@ -107,7 +111,8 @@ TEST_F(LookPixels, PushButtonFaceOfEachStateIsTheLooksOwn) {
     expected.Fill(face);
     RECT r{0, 0, 80, 26};
     const int detail = PushButtonDetailOf(c.enabled, false, false, c.is_default);
-    switch (GetXPLookMode()) {
+    const TXPLookMode drawn = GetXPLookMode() == xlmLuna && !PushButtonImage() ? xlmClassic : GetXPLookMode();
+    switch (drawn) {
       case xlmClassic: {
         if (c.is_default) {
           HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
@@ -119,7 +124,6 @@ TEST_F(LookPixels, PushButtonFaceOfEachStateIsTheLooksOwn) {
         break;
       }
       case xlmLuna: {
-        ASSERT_NE(PushButtonImage(), nullptr) << "expected the push button image loaded";
         const int k = PushButtonLunaFrame(detail);
         const RECT source{0, 23 * k, 20, 23 * k + 23}, centre{8, 8, 11, 14};
         DrawNineSlice(r, centre, source, true, PushButtonImage()->Bitmap(), expected.dc());
