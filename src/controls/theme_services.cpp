@@ -68,6 +68,11 @@ bool ThemesActive() noexcept {
   return u.IsThemeActive && u.IsAppThemed && u.IsThemeActive() && u.IsAppThemed();
 }
 
+bool UxIsAppThemed() noexcept {
+  const UxTheme& u = Ux();
+  return u.IsAppThemed && u.IsAppThemed();
+}
+
 HTHEME UxOpenThemeData(HWND wnd, const wchar_t* class_list) noexcept {
   const UxTheme& u = Ux();
   return u.OpenThemeData ? u.OpenThemeData(wnd, class_list) : nullptr;

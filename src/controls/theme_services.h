@@ -17,6 +17,7 @@ void StopThemeServices() noexcept;
 
 // Visual styles are switched on for the system and for this application.
 bool ThemesActive() noexcept;
+bool UxIsAppThemed() noexcept;
 
 // The uxtheme functions of the same names without the prefix (which would import them):
 // E_NOTIMPL (or null, or false) when uxtheme or the function is missing.
