@@ -7,7 +7,7 @@
 #include "looks.h"
 #include "toolkit/application.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 
 using namespace toolkit;
 
@@ -123,4 +123,4 @@ void Print(TWinControl& c, gallery::Surface& to) {
   GdiFlush();
 }
 
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

@@ -13,7 +13,7 @@
 #include "surface.h"
 #include "toolkit/std_controls.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 
 void Pump(int rounds = 3);
 // Pumps until `done` answers true or `ms` passed; answers what `done` said last.
@@ -57,4 +57,4 @@ void Print(toolkit::TWinControl& c, gallery::Surface& to);
 
 inline uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

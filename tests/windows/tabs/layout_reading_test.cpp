@@ -7,7 +7,7 @@
 #include "layout/form_loader.h"
 #include "tab_fixture.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -91,4 +91,4 @@ end
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

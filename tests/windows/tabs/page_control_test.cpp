@@ -8,7 +8,7 @@
 #include "tab_fixture.h"
 #include "toolkit/errors.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -297,4 +297,4 @@ TEST(PageEvents, ShowAndHideWithAFailingHandler) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

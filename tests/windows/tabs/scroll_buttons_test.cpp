@@ -4,7 +4,7 @@
 
 #include "tab_fixture.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -71,4 +71,4 @@ TEST(ScrollButtons, LostCaptureStopsAndHalvesAreHot) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

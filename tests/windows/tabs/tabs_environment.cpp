@@ -5,7 +5,7 @@
 namespace {
 class TabsEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override { pp::controls::testing::RecordHandledExceptions(); }
+  void SetUp() override { pp::controls::tabtest::RecordHandledExceptions(); }
 };
 const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TabsEnvironment);
 }  // namespace

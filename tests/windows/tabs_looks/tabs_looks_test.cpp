@@ -9,7 +9,7 @@
 #include "looks.h"
 #include "tab_fixture.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -157,4 +157,4 @@ TEST_F(TabLooks, MadeDrawnAndFreedLeavesNothing) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest
