@@ -11,7 +11,7 @@ namespace pp::controls {
 
 class TWinXPPageControl;
 
-class TWinXPTabSheet : public TTabThemedBase {
+class TWinXPTabSheet : public TXPCustomControl {
  public:
   explicit TWinXPTabSheet(toolkit::TComponent* owner);
   const char* ClassName() const override { return "TWinXPTabSheet"; }

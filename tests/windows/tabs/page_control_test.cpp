@@ -5,54 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tabs_fixture.h"
+#include "tab_fixture.h"
 #include "toolkit/errors.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
-
-int TextHeightOf(TFont& font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font.Handle());
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return tm.tmHeight;
-}
-
-TEST(PageLayout, OneSheetAsInTheDialogPerLook) {
-  struct Case {
-    TabLook look;
-    const char* name;
-    int pane_top;
-  } cases[] = {{TabLook::Classic, "classic", 19}, {TabLook::Luna, "luna", 20}};
-  for (const Case& c : cases) {
-    LookScope look(c.look);
-    PageForm f({"Data Bit Outputs"});
-    // The dialogs' 8-point Tahoma has a text height of 13; Wine's stand-in for it gets there
-    // at another size.
-    // The dialogs' 8-point Tahoma has a text height of 13 (strip 21, pane at 19 or 20, the
-    // figures the native tests check); Wine's fonts skip 13, so the rule is checked at the
-    // height they give.
-    const int th = TextHeightOf(f.pages->Font());
-    const int pane_top = c.pane_top - 13 + th;
-    TWinXPTabSheet* sheet = f.sheets[0];
-    EXPECT_EQ(f.pages->TabsRect().bottom - f.pages->TabsRect().top, th + 8) << c.name;
-    EXPECT_EQ(f.pages->DisplayRect().top, pane_top) << c.name;
-    EXPECT_EQ(sheet->Left(), 4) << c.name;
-    EXPECT_EQ(sheet->Top(), pane_top + 4) << c.name;
-    EXPECT_EQ(sheet->Width(), 121 - 8) << c.name;
-    EXPECT_EQ(sheet->Height(), 209 - 4 - pane_top - 4) << c.name;
-    EXPECT_EQ(f.pages->ActivePage(), sheet) << c.name;
-    EXPECT_TRUE(sheet->Visible() && IsWindowVisible(sheet->Handle())) << c.name;
-    EXPECT_EQ(f.pages->TabIndex(), 0) << c.name;
-    EXPECT_EQ(f.pages->TabDetail(0), 39) << c.name << ": the only tab, selected";
-    EXPECT_FALSE(f.pages->ScrollButtons().Visible()) << c.name;
-  }
-}
 
 TEST(PageLayout, EmptyControlHasAThinStripAndNoSelection) {
   PageForm f({});
@@ -133,6 +92,19 @@ TEST(PageSelection, ClicksKeysAndAccelerators) {
   // Alt+H, the third tab's accelerator.
   f.form->Perform(CM_DIALOGCHAR, 'h', 0);
   EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+}
+
+TEST(PageSelection, HotTabFollowsTheMouse) {
+  PageForm f({"One", "Two", "Three"}, 240, 100);
+  RECT r = f.pages->TabRect(1);
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 4));
+  EXPECT_EQ(f.pages->HotTab(), 1);
+  EXPECT_EQ(f.pages->TabDetail(1), 23) << "a middle tab, hot";
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 60));
+  EXPECT_EQ(f.pages->HotTab(), -1) << "over the pane";
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 4));
+  f.pages->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(f.pages->HotTab(), -1);
 }
 
 TEST(PageSelection, RightArrowStopsAtTheLastVisibleTab) {
@@ -325,4 +297,4 @@ TEST(PageEvents, ShowAndHideWithAFailingHandler) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest
