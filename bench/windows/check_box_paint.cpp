@@ -2,6 +2,7 @@
 // check box (BUTTON, BS_AUTOCHECKBOX) of the same size, caption and font, in one process, as a
 // ratio. Run once per look (bench/run starts it in each look's prefix).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -47,6 +48,7 @@ double Median(std::vector<double> v) {
 
 int main() {
   using namespace pp;
+  InitCommonControls();  // the system's BUTTON class of common controls 6 (the manifest asks for it)
   controls::StartXPControls();
   const char* look_names[] = {"classic", "luna", "themed"};
   {
