@@ -59,6 +59,12 @@ void TWinXPCustomTabControl::BeforeDestruction() {
   scroll_buttons_ = nullptr;
 }
 
+void TWinXPCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TXPCustomControl::Notification(component, operation);
+  // The scroll buttons go first when the control is freed; nothing may reach them afterwards.
+  if (operation == opRemove && component == scroll_buttons_) scroll_buttons_ = nullptr;
+}
+
 TStrings& TWinXPCustomTabControl::Tabs() {
   if (!tabs_) tabs_ = CreateTabs();
   return *tabs_;

@@ -107,6 +107,7 @@ class TWinXPCustomTabControl : public TXPCustomControl {
   void SmoothDrawChanged() override;
   void Loaded() override;
   void BeforeDestruction() override;
+  void Notification(toolkit::TComponent* component, toolkit::TOperation operation) override;
   void AdjustClientRect(RECT& rect) override;
   void CreateHandle() override;
   void CreateParams(toolkit::TCreateParams& params) override;
