@@ -66,6 +66,13 @@ TEST_F(TabLooks, PrintingPaintsWhatTheScreenShows) {
     CopyFromScreen(*f.pages, screen);
     Print(*f.pages, printed);
     EXPECT_EQ(FirstDifference(screen, printed), "") << (position == tpTop ? "top" : "bottom");
+
+    // The sheet shows the pane behind it: printed alone, it matches that part of the control.
+    TWinXPTabSheet* sheet = f.sheets[0];
+    gallery::Surface alone(sheet->Width(), sheet->Height()), part(sheet->Width(), sheet->Height());
+    Print(*sheet, alone);
+    BitBlt(part.dc(), 0, 0, part.width(), part.height(), printed.dc(), sheet->Left(), sheet->Top(), SRCCOPY);
+    EXPECT_EQ(FirstDifference(part, alone), "") << "the sheet, " << (position == tpTop ? "top" : "bottom");
   }
 }
 
