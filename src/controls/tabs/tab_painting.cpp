@@ -223,6 +223,7 @@ void DrawScrollArrow(HDC dc, TXPLookMode look, HTHEME theme, const RECT& r, bool
   UINT flags = DFCS_SCROLLLEFT;
   if (!left) flags = DFCS_SCROLLRIGHT;
   if (state == ScrollArrowState::Pressed) flags |= DFCS_PUSHED | DFCS_FLAT;
+  if (state == ScrollArrowState::Hot) flags |= DFCS_HOT;
   if (state == ScrollArrowState::Disabled) flags |= DFCS_INACTIVE;
   DrawFrameControl(dc, &c, DFC_SCROLL, flags);
 }

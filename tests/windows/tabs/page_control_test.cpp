@@ -73,6 +73,7 @@ TEST(PageSelection, ClicksKeysAndAccelerators) {
   EXPECT_FALSE(IsWindowVisible(f.sheets[0]->Handle())) << "the previous page is hidden";
   EXPECT_EQ(changes, 1);
   ASSERT_EQ(GetFocus(), f.pages->Handle()) << "a click focuses the tab control";
+  EXPECT_TRUE(SendMessageA(f.pages->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS);
 
   struct Step {
     WPARAM key;
@@ -136,6 +137,36 @@ TEST(PageSelection, AVetoKeepsEverything) {
   EXPECT_EQ(f.pages->ActivePage(), f.sheets[0]);
   EXPECT_EQ(f.pages->FirstVisibleTab(), first);
   EXPECT_FALSE(IsWindowVisible(f.sheets[2]->Handle()));
+}
+
+TEST(PageSelection, ChangesFromTheOwnersHandlersAreIgnored) {
+  PageForm f({"One", "Two", "Three"}, 300);
+  int changes = 0;
+  f.pages->OnChanging = [&](TComponent*, bool&) { f.pages->SetTabIndex(2); };
+  f.pages->OnChange = [&](TComponent*) {
+    ++changes;
+    f.pages->SetTabIndex(0);
+  };
+  f.pages->SetVisibleTabIndex(1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]) << "re-entrant requests from OnChanging and OnChange";
+  EXPECT_EQ(f.pages->SelectedTab(), 1);
+}
+
+TEST(PageSelection, LoadingAppliesTheFirstRequestWithoutAskingOrTelling) {
+  PageForm f({"One", "Two", "Three"}, 300);
+  int asked = 0, changes = 0;
+  f.pages->OnChanging = [&](TComponent*, bool&) { ++asked; };
+  f.pages->OnChange = [&](TComponent*) { ++changes; };
+  f.pages->BeginLoad();
+  f.pages->SetActivePage(f.sheets[2]);
+  f.pages->SetVisibleTabIndex(1);  // a later request while loading: ignored
+  EXPECT_EQ(f.pages->SelectedTab(), 0) << "parked until loading ends";
+  f.pages->EndLoad();
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+  EXPECT_EQ(f.pages->SelectedTab(), 2);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(changes, 0);
 }
 
 TEST(PageSelection, TheOnlyTabClickedChangesNothing) {
@@ -229,6 +260,23 @@ TEST(PageList, StringsWriteThroughToThePages) {
   f.sheets.clear();
 }
 
+TEST(PageList, ImagesWidenTheTabsOfPagesThatShowOne) {
+  PageForm f({"Data Bit Outputs", "Status Inputs"}, 300);
+  const int plain = f.pages->Strip().TabWidth(0), plain1 = f.pages->Strip().TabWidth(1);
+  TImageList images(16, 16);
+  TBitmap strip;
+  strip.SetSize(32, 16);
+  images.AddMasked(strip, clFuchsia);
+  f.pages->SetImages(&images);
+  f.sheets[0]->SetImageIndex(1);
+  f.sheets[1]->SetImageIndex(2);  // beyond the list
+  ASSERT_EQ(images.Count(), 2);
+  EXPECT_EQ(f.pages->Strip().TabWidth(0), plain + 18) << "the image's width and 2";
+  EXPECT_EQ(f.pages->Strip().TabWidth(1), plain1) << "an image index beyond the list reserves nothing";
+  f.pages->SetImages(nullptr);
+  EXPECT_EQ(f.pages->Strip().TabWidth(0), plain);
+}
+
 TEST(PageList, HidingTheOnlyTabKeepsItsPage) {
   PageForm f({"Only"});
   f.sheets[0]->SetTabVisible(false);
@@ -256,6 +304,31 @@ TEST(PageList, AnotherControlsPageIsIgnored) {
   EXPECT_EQ(f.pages->PageCount(), 1);
   EXPECT_EQ(other->PageCount(), 2);
   EXPECT_EQ(f.sheets[1]->Parent(), other);
+}
+
+TEST(PageWindow, ResizingKeepsOnlyWhatDoesNotMove) {
+  PageForm f({"One"}, 200, 100);
+  HWND w = f.pages->Handle();
+  RECT window;
+  GetWindowRect(w, &window);
+  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&window), 2);
+  NCCALCSIZE_PARAMS p{};
+  WINDOWPOS pos{};
+  p.lppos = &pos;
+  p.rgrc[0] = RECT{window.left, window.top, window.left + 250, window.top + 100};  // wider
+  p.rgrc[1] = window;
+  p.rgrc[2] = RECT{window.left, window.top, window.right, window.bottom};
+  const LRESULT r = SendMessageA(w, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
+  EXPECT_EQ(r, WVR_VALIDRECTS);
+  const int edge = f.pages->Strip().PaneEdgeBottom;
+  EXPECT_EQ(p.rgrc[1].right - p.rgrc[1].left, 200 - edge) << "the pane's right edge is drawn anew";
+  EXPECT_EQ(p.rgrc[1].bottom - p.rgrc[1].top, 100) << "the height did not change";
+  EXPECT_EQ(f.pages->CachedWidth(), 250);
+  EXPECT_EQ(f.pages->CachedHeight(), 100);
+  // Put the cached size back as it is.
+  SetWindowPos(w, nullptr, 0, 0, 201, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(w, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(f.pages->CachedWidth(), 200);
 }
 
 TEST(PageErrors, ForeignControlsAndSheetsOutOfPlace) {
