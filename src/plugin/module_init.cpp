@@ -1,5 +1,6 @@
 #include "plugin/module_init.h"
 
+#include "controls/button_images.h"
 #include "controls/xp_controls.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
@@ -34,6 +35,7 @@ void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
   RemoveErrorInfoHook();
+  pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
   pp::controls::EndXPControls();
 }
 
