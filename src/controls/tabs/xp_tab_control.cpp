@@ -532,7 +532,9 @@ void TWinXPCustomTabControl::CMDialogKey(TMessage& m) {
     m.Result = 1;
     return;
   }
-  TTabThemedBase::Dispatch(m);
+  // On to the pages (Enter and Esc reach the buttons). Not through Dispatch: that calls this
+  // override again, for ever.
+  toolkit::TWinControl::CMDialogKey(m);
 }
 
 void TWinXPCustomTabControl::CMControlListChange(TMessage& m) {
