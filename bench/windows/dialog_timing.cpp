@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -30,7 +31,7 @@ class Template {
     Text("MS Sans Serif");
   }
   void Item(const char* text, DWORD style, short x, short y, short cx, short cy, WORD id, WORD cls) {
-    while (data_.size() % 4) data_.push_back(0);
+    while (data_.size() % 2) data_.push_back(0);  // items start on a DWORD
     Dword(style | WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     Dword(0);
     Word(static_cast<WORD>(x)), Word(static_cast<WORD>(y)), Word(static_cast<WORD>(cx)), Word(static_cast<WORD>(cy));
@@ -105,8 +106,28 @@ int main() {
     form->Show();
     Paint(form->Handle());
   };
-  plain_once();
+  {
+    HWND wnd = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), plain.Get(), nullptr, &PlainProc, 0);
+    if (!wnd) {
+      std::printf("the dialog template was refused (error %lu)\n", GetLastError());
+      return 1;
+    }
+    DestroyWindow(wnd);
+  }
   ours_once();  // first use: classes, fonts and images
+  if (std::getenv("PP_BENCH_PHASES")) {  // where the time goes, once
+    const double t0 = bench::Now();
+    auto form = pp::dialogs::TParallelPortForm::Create(port);
+    const double t1 = bench::Now();
+    form->Show();
+    const double t2 = bench::Now();
+    Paint(form->Handle());
+    const double t3 = bench::Now();
+    form.reset();
+    const double t4 = bench::Now();
+    std::printf("  phases: read %.1f ms, show %.1f ms, paint %.1f ms, free %.1f ms\n", (t1 - t0) * 1e3,
+                (t2 - t1) * 1e3, (t3 - t2) * 1e3, (t4 - t3) * 1e3);
+  }
   const double ours = MillisecondsEach(ours_once);
   const double base = MillisecondsEach(plain_once);
   std::printf("  Status/Control dialog, create + show + first paint: %.2f ms; dialog template with 24 check boxes "
