@@ -1,5 +1,7 @@
 #include "base/errors.h"
 
+#include <new>
+
 namespace pp {
 
 namespace {
@@ -18,6 +20,26 @@ RaiseHook SetRaiseHook(RaiseHook hook) noexcept {
 
 void NotifyRaise(const Exception& error) noexcept {
   if (g_raise_hook) g_raise_hook(error);
+}
+
+void NotifyUnraised() noexcept {
+  try {
+    try {
+      throw;
+    } catch (const Exception&) {
+    } catch (const std::bad_alloc&) {
+      NotifyRaise(EOutOfMemory());
+    } catch (const std::exception& error) {
+      NotifyRaise(Exception(error.what()));
+    }
+  } catch (const std::bad_alloc&) {
+    // No memory left to copy the message; "Out of memory" fits the string's own buffer.
+    try {
+      NotifyRaise(EOutOfMemory());
+    } catch (...) {
+    }
+  } catch (...) {
+  }
 }
 
 }  // namespace pp

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/errors.h"
+
 namespace pp::win {
 
 template <class F>
@@ -12,6 +14,7 @@ HRESULT CallWithStatus(F&& body) noexcept {
     body();
     return S_OK;
   } catch (...) {
+    NotifyUnraised();  // out of memory and the like leave error information too
     return E_UNEXPECTED;
   }
 }

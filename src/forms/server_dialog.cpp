@@ -1,9 +1,8 @@
 #include "forms/server_dialog.h"
 
-#include <uxtheme.h>
-
 #include <utility>
 
+#include "controls/theme_services.h"
 #include "forms/form_bounds.h"
 #include "forms/theme_form.h"
 #include "hostenv/host_client.h"
@@ -57,7 +56,7 @@ void TServerDialog::Loaded() {
   sizeable_ = BorderStyle() == bsSizeable;
   if (sizeable_) SetBorderStyle(bsDialog);
   if (HandleAllocated()) RecreateWnd();
-  if (IsAppThemed()) SetColor(clBtnFace);
+  if (pp::controls::UxIsAppThemed()) SetColor(clBtnFace);
   AdjustBorderIcons();
   ApplyFormFontDeep(this);
   // The rest of construction, once the dialog is whole.

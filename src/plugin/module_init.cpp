@@ -1,5 +1,7 @@
 #include "plugin/module_init.h"
 
+#include "controls/button_images.h"
+#include "controls/xp_controls.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
@@ -19,6 +21,7 @@ void InitializeModule(HMODULE self) noexcept {
   // 1. Host binding: the host's exported functions and its client interface.
   pp::hostenv::InitHostBinding();
   // 2. Themed controls' library state.
+  pp::controls::StartXPControls();
   // 3. Utility caches (install folders, preference location, language mappings).
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
@@ -32,6 +35,8 @@ void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
   RemoveErrorInfoHook();
+  pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
+  pp::controls::EndXPControls();
 }
 
 }  // namespace pp::plugin
