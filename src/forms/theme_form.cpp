@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "controls/xp_controls.h"
+#include "forms/form_theme_data_xp.h"
 #include "forms/server_dialog.h"
 #include "toolkit/handles.h"
 #include "toolkit/messages.h"
@@ -15,10 +17,11 @@ using namespace toolkit;
 
 namespace {
 
-bool NoFrame() { return false; }
+// The frame is ours only in the emulated XP look; in the others the system draws it.
+bool LunaLook() { return controls::GetXPLookMode() == controls::xlmLuna; }
 
-FrameLookQuery g_look_query = &NoFrame;
-TFormThemeData* g_theme_data = nullptr;
+FrameLookQuery g_look_query = &LunaLook;
+TFormThemeData* g_theme_data = nullptr;  // none: the XP data
 
 FrameBorder ToFrameBorder(TFormBorderStyle style) {
   switch (style) {
@@ -45,13 +48,17 @@ HRGN CreateRoundedFrameRegion(int width, int height) {
   return region;
 }
 
-FrameLookQuery SetFrameLookQuery(FrameLookQuery query) { return std::exchange(g_look_query, query ? query : &NoFrame); }
+FrameLookQuery SetFrameLookQuery(FrameLookQuery query) { return std::exchange(g_look_query, query ? query : &LunaLook); }
 TFormThemeData* SetFrameThemeData(TFormThemeData* data) { return std::exchange(g_theme_data, data); }
-TFormThemeData* FrameThemeData() { return g_theme_data; }
+TFormThemeData* FrameThemeData() { return g_theme_data ? g_theme_data : &TFormThemeData_WinXP::Instance(); }
 
 void AttachThemedFrame(TServerDialog* dialog) {
-  if (g_look_query() && g_theme_data) new TThemeForm(dialog, g_theme_data);
+  if (g_look_query()) new TThemeForm(dialog, FrameThemeData());
 }
+
+void StartFormFrame() noexcept {}
+
+void EndFormFrame() noexcept { TFormThemeData_WinXP::FreeInstance(); }
 
 // ---- attaching
 
@@ -105,7 +112,7 @@ void TThemeForm::PaintCaption(bool active) {
   const FrameLayout l = Layout();
   const FrameInput in = Input();
   const int C = l.caption.Height();
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
   UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width_, C));
   {
@@ -128,7 +135,7 @@ void TThemeForm::PaintCaption(bool active) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
     data_->DrawCaptionText(ToRect(l.text), dc, active, text);
-    WindowDC window(wnd, true);
+    WholeWindowDC window(wnd);
     BitBlt(window.get(), 0, 0, width_, C, dc, 0, 0, SRCCOPY);
   }
 }
@@ -138,7 +145,7 @@ void TThemeForm::PaintAll(bool active) {
   PaintCaption(active);
   const FrameLayout l = Layout();
   const int W = width_, H = height_, F = data_->GetMetric(0), C = l.caption.Height();
-  WindowDC window(Wnd(), true);
+  WholeWindowDC window(Wnd());
   const HDC dc = window.get();
   data_->DrawFrameLeft(RECT{0, C, F, H - F}, dc, active);
   data_->DrawFrameBottom(RECT{0, H - F, W, H}, dc, active);

@@ -77,4 +77,9 @@ FrameLookQuery SetFrameLookQuery(FrameLookQuery query);
 TFormThemeData* SetFrameThemeData(TFormThemeData* data);
 TFormThemeData* FrameThemeData();
 
+// Module start and end: the XP data is made on first use (no drawing resources are made while
+// the library loads) and freed when it unloads.
+void StartFormFrame() noexcept;
+void EndFormFrame() noexcept;
+
 }  // namespace pp::forms
