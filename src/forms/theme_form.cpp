@@ -10,6 +10,7 @@
 #include "forms/server_dialog.h"
 #include "toolkit/handles.h"
 #include "toolkit/messages.h"
+#include "toolkit/win_control.h"
 
 namespace pp::forms {
 
@@ -202,7 +203,8 @@ void TThemeForm::Handle(TMessage& m) {
       return;
     case WM_NCHITTEST: WMNCHitTest(m); return;
     case WM_NCACTIVATE:
-      PaintAll(m.WParam != 0);
+      drawn_active_ = m.WParam != 0;
+      PaintAll(drawn_active_);
       m.Result = 1;
       return;
     case WM_NCPAINT:
@@ -259,12 +261,44 @@ void TThemeForm::Handle(TMessage& m) {
       if (tracked_ == fbNone) break;
       WMLButtonUp(m);
       return;
+    case WM_PRINT:
+      if (m.LParam & PRF_NONCLIENT) {
+        PrintFrame(reinterpret_cast<HDC>(m.WParam));
+        m.LParam &= ~static_cast<LPARAM>(PRF_NONCLIENT);
+      }
+      break;
     case WM_CAPTURECHANGED:
       SetPressed(fbNone);
       tracked_ = fbNone;
       break;
   }
   PassOn(m);
+}
+
+namespace {
+// While the frame prints itself, its whole-window drawing goes to the print DC.
+HWND g_printing_window = nullptr;
+HDC g_print_dc = nullptr;
+WindowDCHook g_previous_dc_hook = nullptr;
+HDC PrintDCHook(HWND wnd) {
+  if (wnd == g_printing_window) return g_print_dc;
+  return g_previous_dc_hook ? g_previous_dc_hook(wnd) : nullptr;
+}
+}  // namespace
+
+void TThemeForm::PrintFrame(HDC dc) {
+  if (!dc || g_printing_window) return;
+  g_printing_window = Wnd();
+  g_print_dc = dc;
+  g_previous_dc_hook = SetWindowDCHook(&PrintDCHook);
+  struct Restore {
+    ~Restore() {
+      SetWindowDCHook(g_previous_dc_hook);
+      g_printing_window = nullptr;
+      g_print_dc = nullptr;
+    }
+  } restore;
+  PaintAll(drawn_active_);
 }
 
 void TThemeForm::PassOnHidden(TMessage& m) {

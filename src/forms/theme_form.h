@@ -34,6 +34,8 @@ class TThemeForm : public toolkit::TComponent {
   FrameLayout Layout() const;
   void PaintCaption(bool active);
   void PaintAll(bool active);
+  // WM_PRINT with its frame: the drawn frame into the print DC (the system would draw its own).
+  void PrintFrame(HDC dc);
 
  private:
   void Handle(toolkit::TMessage& m);
@@ -64,6 +66,7 @@ class TThemeForm : public toolkit::TComponent {
   int width_ = 0;
   bool region_dirty_ = false;
   TFormThemeData* data_;
+  bool drawn_active_ = true;  // as the last WM_NCACTIVATE drew it
 };
 
 // Gives the dialog the drawn frame when the emulated XP look is in force; otherwise nothing.

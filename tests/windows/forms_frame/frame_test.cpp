@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/server_dialog.h"
 #include "forms/theme_form.h"
 #include "toolkit/handles.h"
 #include "toolkit/win_control.h"
@@ -319,6 +320,55 @@ TEST_F(FrameFixture, TheCaptionStaysOursWhenTheSystemWouldRedrawIt) {
   char text[32] = {};
   GetWindowTextA(Wnd(), text, sizeof text);
   EXPECT_STREQ(text, "Renamed");
+}
+
+}  // namespace
+}  // namespace pp::forms
+
+namespace pp::forms {
+namespace {
+
+using namespace toolkit;
+
+bool Always() { return true; }
+bool Never() { return false; }
+
+class LookDialog : public TServerDialog {
+ public:
+  using TServerDialog::TServerDialog;
+};
+
+int FramesOf(TComponent* c) {
+  int n = 0;
+  for (int i = 0; i < c->ComponentCount(); ++i) n += dynamic_cast<TThemeForm*>(c->Components(i)) != nullptr;
+  return n;
+}
+
+TEST(FrameLook, OnlyTheEmulatedXPLookGetsTheDrawnFrame) {
+  PlainThemeData data;
+  TFormThemeData* previous_data = SetFrameThemeData(&data);
+  for (auto [query, frames] : {std::pair{&Always, 1}, std::pair{&Never, 0}}) {
+    FrameLookQuery previous = SetFrameLookQuery(query);
+    Owned<LookDialog> dialog(new LookDialog(nullptr));
+    dialog->BeginLoad();
+    dialog->SetBorderStyle(bsDialog);
+    dialog->SetBounds(0, 0, 300, 200);
+    dialog->EndLoad();
+    EXPECT_EQ(FramesOf(dialog.get()), frames);
+    if (frames) EXPECT_EQ(dialog->Color(), data.GetFormColor());
+    SetFrameLookQuery(previous);
+  }
+  SetFrameThemeData(previous_data);
+}
+
+TEST_F(FrameFixture, PrintingTheWindowPrintsTheDrawnFrame) {
+  Make(bsDialog, kDialogIcons);
+  SendMessageA(Wnd(), WM_NCACTIVATE, FALSE, 0);
+  Capture target(300, 200);
+  Capture::dc = nullptr;  // only WM_PRINT's DC may be drawn into
+  SendMessageA(Wnd(), WM_PRINT, reinterpret_cast<WPARAM>(target.memory.get()), PRF_NONCLIENT);
+  EXPECT_EQ(Hex(target.At(100, 3)), Hex(PlainThemeData::CaptionColor(false)));
+  EXPECT_EQ(Hex(target.At(1, 100)), Hex(PlainThemeData::kBorder));
 }
 
 }  // namespace
