@@ -1,6 +1,8 @@
 #include "plugin/module_init.h"
 
+#include "controls/button_images.h"
 #include "controls/xp_controls.h"
+#include "forms/theme_form.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
@@ -25,6 +27,7 @@ void InitializeModule(HMODULE self) noexcept {
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
   // 5. Frame theme data.
+  pp::forms::StartFormFrame();
   // 6. Dialog framework.
   // 7. The one port manager.
   CreatePortManager();
@@ -34,6 +37,8 @@ void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
   RemoveErrorInfoHook();
+  pp::forms::EndFormFrame();
+  pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
   pp::controls::EndXPControls();
 }
 

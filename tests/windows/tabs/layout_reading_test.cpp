@@ -1,15 +1,13 @@
-// Page controls from a layout (as the Status/Control dialog has them), and nothing leaks when
-// page controls are made, drawn and freed again and again.
+// Page controls from a layout, as the Status/Control dialog has them.
 #include <windows.h>
-#include <winternl.h>
 
 #include <gtest/gtest.h>
 
 #include "controls/tabs/tab_classes.h"
 #include "layout/form_loader.h"
-#include "tabs_fixture.h"
+#include "tab_fixture.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -92,49 +90,5 @@ end
   }
 }
 
-long WineGdiObjects() {
-  auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
-  auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0x94);
-  if (!table) return -1;
-  long live = 0;
-  for (int i = 0; i < 0x4000; ++i) live += table[i * 24 + 14] != 0;
-  return live;
-}
-
-long GdiObjects() {
-  long n = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-  return n ? n : WineGdiObjects();
-}
-
-BOOL CALLBACK CountWindows(HWND w, LPARAM data) {
-  char cls[16] = {};
-  GetClassNameA(w, cls, sizeof cls);
-  if (lstrcmpA(cls, "IME") != 0) ++*reinterpret_cast<long*>(data);
-  return TRUE;
-}
-
-long ThreadWindows() {
-  long n = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountWindows, reinterpret_cast<LPARAM>(&n));
-  return n;
-}
-
-TEST(PageLeaks, MadeDrawnAndFreedLeavesNothing) {
-  auto cycle = [](TabLook l) {
-    LookScope look(l);
-    PageForm f({"One", "Two", "Three", "Four", "Five", "Six"}, 160, 100);
-    f.pages->SetVisibleTabIndex(4);
-    f.pages->Tabs().Delete(1);
-    Dib d(160, 100);
-    SendMessageA(f.pages->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(d.dc()), PRF_CLIENT | PRF_ERASEBKGND);
-    RedrawWindow(f.form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  };
-  for (TabLook l : {TabLook::Classic, TabLook::Luna, TabLook::Themed}) cycle(l);  // caches settle
-  const long gdi = GdiObjects(), windows = ThreadWindows();
-  for (int i = 0; i < 60; ++i) cycle(static_cast<TabLook>(i % 3));
-  EXPECT_EQ(GdiObjects(), gdi);
-  EXPECT_EQ(ThreadWindows(), windows);
-}
-
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

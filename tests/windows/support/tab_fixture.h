@@ -1,5 +1,5 @@
-// Shared pieces of the tab control tests: a borderless form holding page controls, a message
-// pump, clicks and keys as real messages, and a DIB to read pixels back from.
+// Shared pieces of the tab control suites (tabs, tabs_looks): page controls on one visible form,
+// a message pump, clicks and keys as real messages, pixels read back.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "controls/tabs/tab_look.h"
 #include "controls/tabs/xp_page_control.h"
 #include "toolkit/form.h"
+#include "surface.h"
 #include "toolkit/std_controls.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 
 void Pump(int rounds = 3);
 // Pumps until `done` answers true or `ms` passed; answers what `done` said last.
@@ -27,19 +27,15 @@ bool PumpUntil(F done, int ms = 3000) {
   return true;
 }
 
+// The exceptions that reached the application's handler (RecordHandledExceptions installs it,
+// and starts the themed controls' library state as the plug-in does at load).
 std::vector<std::string>& HandledExceptions();
+void RecordHandledExceptions();
 
 // A left click at (x, y) of the control's window, as the mouse sends it.
 void Click(toolkit::TWinControl& c, int x, int y);
 // A key press posted to the focused window (with Ctrl and Shift as asked), then pumped.
 void PressKey(WPARAM vk, bool ctrl = false, bool shift = false);
-
-// Forces one look for the life of the object.
-class LookScope {
- public:
-  explicit LookScope(TabLook look) { ForceTabLook(&look); }
-  ~LookScope() { ForceTabLook(nullptr); }
-};
 
 // A borderless visible form with a page control of `width` x `height` holding sheets with the
 // given captions, in the 8-point Tahoma of the dialogs (text height 13).
@@ -53,23 +49,12 @@ struct PageForm {
   TWinXPTabSheet* AddSheet(const std::string& caption);
 };
 
-class Dib {
- public:
-  Dib(int width, int height);
-  ~Dib();
-  HDC dc() const { return dc_; }
-  uint32_t Pixel(int x, int y) const;  // 0x00RRGGBB
-  bool SameAs(const Dib& other, std::string* where) const;
-  bool SavePng(const std::string& path) const;  // for looking at, not for asserting
-  int width, height;
-
- private:
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-  uint32_t* bits_;
-};
+// Where two pictures differ first ("at (x,y): expected ..., got ..."), empty when they do not.
+std::string FirstDifference(const gallery::Surface& expected, const gallery::Surface& got);
+// What WM_PAINT leaves in the control's window, and what WM_PRINTCLIENT paints.
+void CopyFromScreen(toolkit::TWinControl& c, gallery::Surface& to);
+void Print(toolkit::TWinControl& c, gallery::Surface& to);
 
 inline uint32_t Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest
