@@ -1,5 +1,7 @@
 #include "base/errors.h"
 
+#include "base/handler_hooks.h"
+
 namespace pp {
 
 namespace {
@@ -17,6 +19,8 @@ RaiseHook SetRaiseHook(RaiseHook hook) noexcept {
 }
 
 void NotifyRaise(const Exception& error) noexcept {
+  // Called from Raise, inlined into the raising function: our return address lies in it.
+  NoteRaiseAddress(__builtin_extract_return_addr(__builtin_return_address(0)));
   if (g_raise_hook) g_raise_hook(error);
 }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/handler_hooks.h"
+
 namespace pp::win {
 
 template <class F>
@@ -12,6 +14,7 @@ HRESULT CallWithStatus(F&& body) noexcept {
     body();
     return S_OK;
   } catch (...) {
+    TakenException taken;
     return E_UNEXPECTED;
   }
 }

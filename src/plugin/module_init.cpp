@@ -1,5 +1,6 @@
 #include "plugin/module_init.h"
 
+#include "forms/form_services.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
@@ -23,7 +24,8 @@ void InitializeModule(HMODULE self) noexcept {
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
   // 5. Frame theme data.
-  // 6. Dialog framework.
+  // 6. Dialog framework: the module-wide form services.
+  pp::forms::StartFormServices();
   // 7. The one port manager.
   CreatePortManager();
 }
@@ -31,6 +33,7 @@ void InitializeModule(HMODULE self) noexcept {
 void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
+  pp::forms::StopFormServices();
   RemoveErrorInfoHook();
 }
 
