@@ -32,6 +32,37 @@ wine_prefix() {
   wineserver -p 900 2>/dev/null || true  # already up: fine
 }
 
+# wine_look_prefix luna|classic|themed: a 32-bit prefix set up for one look of the themed
+# controls, made once as a copy of the win32 prefix (registry files copied, everything else
+# hard-linked) with the Windows version and visual styles set:
+#   luna     Windows 2000, no visual styles (the drawn XP look)
+#   classic  Windows XP, visual styles off
+#   themed   Windows XP, Wine's light theme (light.msstyles) switched on
+wine_look_prefix() {
+  local look=$1 dir="$WINE_ROOT/win32-$1"
+  if [ ! -f "$dir/.ready" ]; then
+    wine_prefix win32 || return 1
+    local base="$WINE_ROOT/win32"
+    WINEPREFIX=$base wineserver -k 2>/dev/null  # registry written out before copying
+    rm -rf "$dir"; cp -al "$base" "$dir" || return 1
+    local f; for f in "$dir"/*.reg; do cp --remove-destination "$base/$(basename "$f")" "$f"; done
+    rm -f "$dir/.ready"
+    export WINEARCH=win32 WINEPREFIX=$dir
+    local version=winxp active=0
+    [ "$look" = luna ] && version=win2k
+    [ "$look" = themed ] && active=1
+    local tm='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+    local styles; styles=$(wine_path /usr/lib/i386-linux-gnu/wine/i386-windows/light.msstyles)
+    wine reg add 'HKCU\Software\Wine' /v Version /d "$version" /f >/dev/null 2>&1 &&
+      wine reg add "$tm" /v ThemeActive /d "$active" /f >/dev/null 2>&1 &&
+      wine reg add "$tm" /v DllName /t REG_EXPAND_SZ /d "$styles" /f >/dev/null 2>&1 || return 1
+    wineserver -w 2>/dev/null
+    touch "$dir/.ready"
+  fi
+  export WINEARCH=win32 WINEPREFIX=$dir
+  wineserver -p 900 2>/dev/null || true
+}
+
 wine_start_display() {
   local d=${DISPLAY:-}; d=${d#:}; d=${d%%.*}
   if [ -z "$d" ] || [ ! -e "/tmp/.X11-unix/X$d" ]; then
@@ -45,7 +76,7 @@ wine_start_display() {
 }
 
 wine_stop() {
-  for p in "$WINE_ROOT"/win32 "$WINE_ROOT"/win64; do [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null; done
+  for p in "$WINE_ROOT"/win32 "$WINE_ROOT"/win32-* "$WINE_ROOT"/win64; do [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null; done
   [ -n "${WINE_XVFB_PID:-}" ] && kill "$WINE_XVFB_PID" 2>/dev/null
   return 0
 }

@@ -4,9 +4,12 @@
 #include <utility>
 
 #include "base/handler_hooks.h"
+#include "controls/xp_controls.h"
 #include "forms/exception_report.h"
+#include "forms/form_with_help.h"
 #include "forms/no_shadow_hint_window.h"
 #include "forms/resource_translation.h"
+#include "hostenv/host_functions.h"
 #include "hostenv/platform.h"
 #include "hostenv/preferences.h"
 #include "hostenv/process_end.h"
@@ -37,7 +40,6 @@ struct Installed {
 };
 
 Installed g_installed;
-HelpFormServices g_help;
 std::string g_forms_key;
 
 bool SameTextAscii(const std::string& a, const char* b) {
@@ -90,10 +92,9 @@ bool MessageBoxShowing(toolkit::TCustomForm* form) {
 
 void ControlInserted(toolkit::TWinControl* parent, toolkit::TControl* control) {
   if (g_installed.insert_control) g_installed.insert_control(parent, control);
-  if (!g_help.is_help_form || !g_help.apply_form_font_deep) return;
   for (toolkit::TControl* c = control; c; c = c->Parent())
-    if (g_help.is_help_form(c)) {
-      g_help.apply_form_font_deep(static_cast<toolkit::TCustomForm*>(c), control);
+    if (auto* form = dynamic_cast<TFormWithHelp*>(c)) {
+      form->ApplyFormFontDeep(control);
       return;
     }
 }
@@ -130,10 +131,9 @@ void HandlingEnded() {
 void ShowHintWithHelp(std::string& hint, bool& can_show, toolkit::THintInfo& info) {
   if (g_installed.show_hint) g_installed.show_hint(hint, can_show, info);
   toolkit::TControl* control = info.HintControl;
-  if (!control || !g_help.is_help_form || !g_help.show_dynamic_help_for) return;
+  if (!control) return;
   if (!dynamic_cast<toolkit::TWinControl*>(control) && control->Parent()) control = control->Parent();
-  toolkit::TCustomForm* form = toolkit::GetParentForm(control);
-  if (form && g_help.is_help_form(form)) g_help.show_dynamic_help_for(form, control);
+  if (auto* form = dynamic_cast<TFormWithHelp*>(toolkit::GetParentForm(control))) ShowDynamicHelpFor(form, control);
 }
 
 // ---- installation, in the order the framework has always used
@@ -199,9 +199,7 @@ void StartFormServices(bool design_time_host) noexcept {
     // 2. and 3.
     if (!design_time_host) {
       InstallInterceptions();
-      if (GetModuleHandleA(nullptr) != ThisModule()) {
-        // The look follows the host's preference (set by the themed controls' module).
-      }
+      if (GetModuleHandleA(nullptr) != ThisModule()) controls::UseLunaLook = hostenv::client_api::GetPrefUseLuna();
     }
     // 4. Hints without a drop shadow.
     toolkit::Application().FreeHintWindow();
@@ -231,8 +229,6 @@ void StopFormServices() noexcept {
 bool FormServicesInstalled() noexcept { return g_installed.done; }
 
 const std::string& FormsKey() noexcept { return g_forms_key; }
-
-void SetHelpFormServices(const HelpFormServices& services) noexcept { g_help = services; }
 
 HMONITOR ActiveMonitor() {
   HWND active = GetActiveWindow();

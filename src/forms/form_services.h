@@ -7,12 +7,6 @@
 
 #include <string>
 
-namespace pp::toolkit {
-class TCustomForm;
-class TControl;
-class TWinControl;
-}  // namespace pp::toolkit
-
 namespace pp::forms {
 
 // The executable in which the forms are designed: loaded there, the module changes nothing
@@ -35,16 +29,5 @@ const std::string& FormsKey() noexcept;
 void CenterWindowOnMonitor(HWND window, HMONITOR monitor);
 // The monitor nearest to the window that is active now (the thread's, else the foreground one).
 HMONITOR ActiveMonitor();
-
-// What the help-aware form (the other half of the framework) offers the services: the dialog
-// font for controls added to one of its forms at run time, and dynamic help for a hinted
-// control. Without them those two services do nothing.
-struct HelpFormServices {
-  // Whether `control` is a form with help.
-  bool (*is_help_form)(toolkit::TControl* control) = nullptr;
-  void (*apply_form_font_deep)(toolkit::TCustomForm* form, toolkit::TControl* control) = nullptr;
-  void (*show_dynamic_help_for)(toolkit::TCustomForm* form, toolkit::TControl* control) = nullptr;
-};
-void SetHelpFormServices(const HelpFormServices& services) noexcept;
 
 }  // namespace pp::forms

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "base/win_handles.h"
+#include "forms/form_with_help.h"
+#include "forms/locale_fonts.h"
 #include "forms/translation_key.h"
 #include "hostenv/host_client.h"
 #include "hostenv/host_functions.h"
@@ -11,9 +13,6 @@
 namespace pp::forms {
 
 namespace {
-
-LocaleFontServices g_font_services;
-bool g_font_substitution = false;
 
 std::wstring Wide(const std::string& text, UINT code_page) {
   if (text.empty()) return {};
@@ -64,15 +63,13 @@ toolkit::TCustomForm* AsForm(layout::ObjectRef ref) { return ref ? ref.As<toolki
 
 }  // namespace
 
-void SetLocaleFontServices(const LocaleFontServices& services) noexcept { g_font_services = services; }
-
 ResourceTranslation& Translation() {
   static ResourceTranslation translation;
   return translation;
 }
 
 void ResourceTranslation::BeforeReadData(const layout::ReadContext& context) {
-  ++depth_;
+  SetFormReadingDepth(FormReadingDepth() + 1);
   if (toolkit::TCustomForm* form = AsForm(context.component)) {
     const std::string name = FormTranslationName(form->ClassName());
     section_ = name;
@@ -95,7 +92,7 @@ void ResourceTranslation::AfterReadData(const layout::ReadContext& context, bool
         } catch (...) {
         }
       }
-      --self.depth_;
+      SetFormReadingDepth(FormReadingDepth() - 1);
     }
   } leave{*this, AsForm(context.component) != nullptr};
   if (!context.component_name.empty()) {
@@ -107,7 +104,7 @@ void ResourceTranslation::AfterReadData(const layout::ReadContext& context, bool
     leave.is_form = false;
     SetCurrentForm("");
   }
-  if (depth_ == 1)
+  if (FormReadingDepth() == 1)
     if (auto* component = context.component.As<toolkit::TComponent>()) CheckNewComponentFonts(component);
 }
 
@@ -145,20 +142,18 @@ void ResourceTranslation::HintFromTranslation(layout::ObjectRef component, const
 }
 
 void ReadFontSubstitutionSwitch() {
-  g_font_substitution = false;
-  if (auto manager = Manager()) {
-    LONG value = 0;
-    if (SUCCEEDED(manager->GetFontSubstitution(&value))) g_font_substitution = value != 0;
-  }
+  LONG value = 0;
+  auto manager = Manager();
+  SetFontSubstitutionOn(manager && SUCCEEDED(manager->GetFontSubstitution(&value)) && value != 0);
 }
 
-bool FontSubstitutionSwitch() { return g_font_substitution; }
-
 void CheckNewComponentFonts(toolkit::TComponent* component) {
-  if (!g_font_substitution || !g_font_services.substitute_locale_fonts) return;
-  if (!hostenv::client_api::GetUseSystemLocaleLanguage()) return;
-  if (g_font_services.use_host_font && g_font_services.use_host_font()) return;
-  g_font_services.substitute_locale_fonts(component);
+  if (!component || !FontSubstitutionOn() || !hostenv::client_api::GetUseSystemLocaleLanguage()) return;
+  for (toolkit::TComponent* c = component; c; c = c->Owner())
+    if (auto* form = dynamic_cast<TFormWithHelp*>(c)) {
+      if (!form->UseHostFont()) form->SubstituteLocaleFonts(component);
+      return;
+    }
 }
 
 }  // namespace pp::forms

@@ -15,15 +15,6 @@ class TComponent;
 
 namespace pp::forms {
 
-// The dialog framework's font services that translation relies on (the help-aware form owns
-// them): whether the host defines a dialog font, and adapting a component's fonts to the
-// system locale. Without them nothing is substituted.
-struct LocaleFontServices {
-  bool (*use_host_font)() = nullptr;
-  void (*substitute_locale_fonts)(toolkit::TComponent* component) = nullptr;
-};
-void SetLocaleFontServices(const LocaleFontServices& services) noexcept;
-
 class ResourceTranslation : public layout::ReaderHooks {
  public:
   void BeforeReadData(const layout::ReadContext& context) override;
@@ -37,24 +28,23 @@ class ResourceTranslation : public layout::ReaderHooks {
   // component's Hint (and ShowHint is switched on).
   void HintFromTranslation(layout::ObjectRef component, const std::string& property_name, const std::string& text);
 
-  int ReadingDepth() const { return depth_; }
   const std::string& CurrentSection() const { return section_; }
   void ClearSection() { section_.clear(); }
 
  private:
-  int depth_ = 0;
   std::string section_;
 };
 
 // The one instance the form services install.
 ResourceTranslation& Translation();
 
-// Read once at start-up from the translation manager (off without one).
+// The font-substitution switch (FontSubstitutionOn), read once at start-up from the translation
+// manager (off without one). The reading depth is FormReadingDepth (forms/locale_fonts.h).
 void ReadFontSubstitutionSwitch();
-bool FontSubstitutionSwitch();
 
 // Adapts the fonts of a new component (or a whole form once read) to the system locale when
-// the switch is on, the host asks for the system's language and defines no dialog font.
+// the switch is on, the host asks for the system's language and defines no dialog font. The
+// fonts are those of the help-aware form that owns the component; others are left alone.
 void CheckNewComponentFonts(toolkit::TComponent* component);
 
 }  // namespace pp::forms

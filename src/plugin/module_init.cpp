@@ -1,5 +1,6 @@
 #include "plugin/module_init.h"
 
+#include "controls/xp_controls.h"
 #include "forms/form_services.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
@@ -20,6 +21,7 @@ void InitializeModule(HMODULE self) noexcept {
   // 1. Host binding: the host's exported functions and its client interface.
   pp::hostenv::InitHostBinding();
   // 2. Themed controls' library state.
+  pp::controls::StartXPControls();
   // 3. Utility caches (install folders, preference location, language mappings).
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
@@ -35,6 +37,7 @@ void FinalizeModule() noexcept {
   DestroyPortManager();
   pp::forms::StopFormServices();
   RemoveErrorInfoHook();
+  pp::controls::EndXPControls();
 }
 
 }  // namespace pp::plugin

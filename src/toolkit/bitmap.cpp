@@ -21,7 +21,7 @@ class TBitmap::BitmapCanvas : public TCanvas {
 
  protected:
   void CreateHandle() override {
-    WindowDC screen(nullptr);
+    ClientDC screen(nullptr);
     dc_.reset(CreateCompatibleDC(screen.get()));
     if (!dc_) Raise(EOutOfResources("Out of system resources (DC)"));
     if (!owner_.handle_) owner_.Recreate(owner_.width_, owner_.height_, owner_.format_);
@@ -47,7 +47,7 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format) {
   height_ = height;
   format_ = format;
   if (width <= 0 || height <= 0) return;
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   if (format == pfDevice) {
     handle_.reset(CreateCompatibleBitmap(screen.get(), width, height));
   } else {

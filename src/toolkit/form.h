@@ -107,6 +107,9 @@ class TCustomForm : public TWinControl {
   void WMSetFocus(TMessage& m) override;
   void MoveToPosition();
   void SetWindowFocus();
+  // For forms that show themselves their own way.
+  void IncludeFormState(TFormStateMember m) { form_state_.Include(m); }
+  void ExcludeFormState(TFormStateMember m) { form_state_.Exclude(m); }
 
  private:
   void CloseModal();

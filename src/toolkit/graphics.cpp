@@ -8,7 +8,7 @@ namespace pp::toolkit {
 
 int ScreenPixelsPerInch() {
   static int ppi = [] {
-    WindowDC dc(nullptr);
+    ClientDC dc(nullptr);
     int v = GetDeviceCaps(dc.get(), LOGPIXELSY);
     return v > 0 ? v : 96;
   }();

@@ -35,16 +35,30 @@ using UniqueImageList = win::UniqueHandle<HIMAGELIST, DestroyImageListHandle>;
 // when it answers one, else the system's. `from_system` says whether it must be released.
 HDC RequestWindowDC(HWND wnd, bool& from_system) noexcept;
 
-// A window's DC from GetDC (client area) or RequestWindowDC (whole window), given back with
-// ReleaseDC when the system gave it.
-class WindowDC {
+// A window's client-area DC (GetDC; a null window gives the screen's), released on scope exit.
+class ClientDC {
  public:
-  explicit WindowDC(HWND wnd, bool whole_window = false) noexcept : wnd_(wnd) {
-    dc_ = whole_window ? RequestWindowDC(wnd, release_) : GetDC(wnd);
+  explicit ClientDC(HWND wnd) noexcept : wnd_(wnd), dc_(GetDC(wnd)) {}
+  ClientDC(const ClientDC&) = delete;
+  ClientDC& operator=(const ClientDC&) = delete;
+  ~ClientDC() {
+    if (dc_) ReleaseDC(wnd_, dc_);
   }
-  WindowDC(const WindowDC&) = delete;
-  WindowDC& operator=(const WindowDC&) = delete;
-  ~WindowDC() {
+  HDC get() const noexcept { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
+// A window's whole-window DC (frame included) through RequestWindowDC, so that while a window
+// prints itself the frame drawing lands in the print DC; released only when the system gave it.
+class WholeWindowDC {
+ public:
+  explicit WholeWindowDC(HWND wnd) noexcept : wnd_(wnd) { dc_ = RequestWindowDC(wnd, release_); }
+  WholeWindowDC(const WholeWindowDC&) = delete;
+  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+  ~WholeWindowDC() {
     if (dc_ && release_) ReleaseDC(wnd_, dc_);
   }
   HDC get() const noexcept { return dc_; }

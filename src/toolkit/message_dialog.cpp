@@ -87,7 +87,7 @@ TMessageForm* CreateMessageDialog(const std::string& message, TMsgDlgType type, 
     form->message_->SetCaption(message);
     form->message_->SetParent(form);
     {
-      WindowDC screen(nullptr);
+      ClientDC screen(nullptr);
       SelectedObject font(screen.get(), form->Font().Handle());
       RECT r{0, 0, Screen().Width() / 2, 0};
       DrawTextA(screen.get(), message.c_str(), static_cast<int>(message.size()), &r,

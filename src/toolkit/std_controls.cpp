@@ -147,7 +147,7 @@ UINT TLabel::TextFlags() const {
 // With AutoSize the label takes the size of its text; a wrapping label keeps its width.
 void TLabel::AdjustBounds() {
   if (!auto_size_ || Loading()) return;
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   SelectedObject font(screen.get(), Font().Handle());
   RECT r{0, 0, word_wrap_ ? width_ : 0, 0};
   std::string text = Caption().empty() ? std::string(" ") : Caption();
@@ -277,7 +277,7 @@ void THintWindow::CreateParams(TCreateParams& p) {
 }
 
 RECT THintWindow::CalcHintRect(int max_width, const std::string& hint) {
-  WindowDC screen(nullptr);
+  ClientDC screen(nullptr);
   SelectedObject font(screen.get(), Font().Handle());
   RECT r{0, 0, max_width, 0};
   DrawTextA(screen.get(), hint.c_str(), static_cast<int>(hint.size()), &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);

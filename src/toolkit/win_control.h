@@ -172,7 +172,7 @@ class TCustomControl : public TWinControl {
 using InsertControlHook = void (*)(TWinControl* parent, TControl* control);
 InsertControlHook SetInsertControlHook(InsertControlHook hook);
 
-// Every window DC the toolkit's drawing asks for (WindowDC with whole_window) comes through
+// Every window DC the toolkit's drawing asks for (WholeWindowDC) comes through
 // here: a hook that answers a DC (printing a window's frame into a print DC) is used instead of
 // the system's, and that DC is not released afterwards. Answers the hook it replaces.
 using WindowDCHook = HDC (*)(HWND wnd);

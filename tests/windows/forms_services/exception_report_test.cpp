@@ -117,6 +117,7 @@ bool RecordBox(toolkit::TCustomForm* form) {
   if (auto* box = dynamic_cast<toolkit::TMessageForm*>(form)) {
     g_boxes.push_back(box->Caption() + ": " + box->Message()->Caption());
     box->SetModalResult(toolkit::mrOk);
+    PostMessageA(box->Handle(), WM_NULL, 0, 0);  // wakes the modal loop, which is waiting for one
     return true;
   }
   return false;

@@ -21,16 +21,15 @@ namespace {
 
 using ::testing::HasSubstr;
 
-DWORD HintClassStyle() {
-  toolkit::Application().FreeHintWindow();
-  auto& make = toolkit::Application().HintWindowClass;
-  toolkit::Owned<toolkit::THintWindow> hint(make ? make(nullptr) : new toolkit::THintWindow(nullptr));
+DWORD ClassStyle(toolkit::THintWindow* made) {
+  toolkit::Owned<toolkit::THintWindow> hint(made);
   return static_cast<DWORD>(GetClassLongA(hint->Handle(), GCL_STYLE));
 }
+DWORD HintClassStyle() { return ClassStyle(toolkit::Application().HintWindowClass(nullptr)); }
 
 TEST(FormServices, InstalledAndRemovedOrDesignTimeHost) {
   BindTestHost();
-  ASSERT_NE(HintClassStyle() & CS_DROPSHADOW, 0u) << "the toolkit's own hint window has a shadow";
+  ASSERT_NE(ClassStyle(new toolkit::THintWindow(nullptr)) & CS_DROPSHADOW, 0u) << "the toolkit's own hint window has one";
   const struct {
     bool design_time;
     bool installed;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/form_services.h"
+#include "forms/locale_fonts.h"
 #include "forms/resource_translation.h"
 #include "layout/form_loader.h"
 #include "test_host.h"
@@ -42,7 +43,9 @@ class Translation : public ::testing::Test {
   // Reads the layout into a new form; the calls the host saw are in Host().calls.
   toolkit::Owned<toolkit::TForm> Read() {
     toolkit::Owned<toolkit::TForm> form(new toolkit::TForm(nullptr));
-    layout::ReadFormLayout(layout::DynamicRef(form.get()), kLayout, "PortCheck");
+    layout::ClassRegistry classes;
+    layout::RegisterToolkitClasses(classes);
+    layout::ReadFormLayout(layout::DynamicRef(form.get()), kLayout, "PortCheck", classes);
     return form;
   }
   static toolkit::TLabel* Label(toolkit::TForm* form, const char* name) {
@@ -93,7 +96,7 @@ TEST_F(Translation, RefusingManagerFailsTheFormAndLeavesNoFormOpen) {
   Host().localized_dialogs = true;
   Host().fail_operation = "Translate";
   EXPECT_ANY_THROW(Read());
-  EXPECT_EQ(forms::Translation().ReadingDepth(), 0) << "a failed read must not count as still reading";
+  EXPECT_EQ(FormReadingDepth(), 0) << "a failed read must not count as still reading";
   ASSERT_FALSE(Host().calls.empty());
   EXPECT_EQ(Host().calls.back(), "SetCurrentForm()") << "the host's current form is ended";
   // The next form reads normally.

@@ -84,13 +84,13 @@ TEST(Hooks, WindowDCHookReplacesAndIsNotReleased) {
   g_print_dc = dib.dc();
   WindowDCHook old = SetWindowDCHook(&PrintRedirect);
   {
-    WindowDC dc(form->Handle(), true);
+    WholeWindowDC dc(form->Handle());
     EXPECT_EQ(dc.get(), dib.dc());
   }
   EXPECT_EQ(GetObjectType(dib.dc()), static_cast<DWORD>(OBJ_MEMDC)) << "expected the print DC still alive";
   g_print_dc = nullptr;  // a hook that answers nothing leaves the system's DC
   {
-    WindowDC dc(form->Handle(), true);
+    WholeWindowDC dc(form->Handle());
     EXPECT_NE(dc.get(), nullptr);
     EXPECT_NE(dc.get(), dib.dc());
   }

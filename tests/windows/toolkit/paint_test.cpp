@@ -16,7 +16,7 @@ constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kLime = 0x00FF00;
 void CopyFromScreen(TWinControl& c, Dib& to) {
   RedrawWindow(c.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   GdiFlush();
-  WindowDC dc(c.Handle());
+  ClientDC dc(c.Handle());
   BitBlt(to.dc(), 0, 0, to.width, to.height, dc.get(), 0, 0, SRCCOPY);
 }
 
