@@ -184,7 +184,7 @@ TEST(ExceptionReportPlugin, DriverFaultReachesTheHostTwiceAndIsClearedEachTime) 
   const auto at = reinterpret_cast<uintptr_t>(Host().addresses[0]);
   EXPECT_GE(at, reinterpret_cast<uintptr_t>(driver)) << "the fault lies inside the driver library";
   EXPECT_THAT(Narrow(Host().reports[0].c_str()), HasSubstr("Vexio.dll+"));
-  EXPECT_THAT(Narrow(Host().reports[2].c_str()), HasSubstr("exception class   : EExternal"));
+  EXPECT_THAT(Narrow(Host().reports[1].c_str()), HasSubstr("exception class   : EExternal"));
   SetEnvironmentVariableA("VEXIO_SIM_READ_FAULT", nullptr);
   pp::test::RefreshSimSwitches();
 }
