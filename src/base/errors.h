@@ -61,6 +61,12 @@ using RaiseHook = void (*)(const Exception& error);
 RaiseHook SetRaiseHook(RaiseHook hook) noexcept;
 void NotifyRaise(const Exception& error) noexcept;
 
+// Call from inside a catch block. An error that did not pass Raise (std::bad_alloc from an
+// allocation, std::length_error and the like from the standard library) is shown to the raise
+// hook now, so it leaves the same error information as a raised one; an Exception passed the
+// hook when it was raised and is not shown again.
+void NotifyUnraised() noexcept;
+
 template <class E>
 [[noreturn]] void Raise(E error) {
   NotifyRaise(error);

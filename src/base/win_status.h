@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "base/errors.h"
 #include "base/handler_hooks.h"
 
 namespace pp::win {
@@ -14,6 +15,7 @@ HRESULT CallWithStatus(F&& body) noexcept {
     body();
     return S_OK;
   } catch (...) {
+    NotifyUnraised();  // out of memory and the like leave error information too
     TakenException taken;
     return E_UNEXPECTED;
   }

@@ -16,4 +16,8 @@ void DriverControl::StopDriver() {
   active_ = false;
 }
 
+void DriverControl::ReleaseIdleLibrary() {
+  if (!loaded_ && !active_) library_.ReleaseLibrary();
+}
+
 }  // namespace pp::driver

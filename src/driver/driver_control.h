@@ -11,6 +11,9 @@ class DriverLibrary {
   virtual void UnloadDriver() = 0;  // asks the driver to unload, then frees the library
   virtual bool ActivateDriver() = 0;
   virtual void DeactivateDriver() = 0;
+  // Frees a library that start attempts loaded although the driver never loaded, calling
+  // nothing in it.
+  virtual void ReleaseLibrary() {}
 
  protected:
   ~DriverLibrary() = default;
@@ -24,6 +27,9 @@ class DriverControl {
   bool StartDriver();
   // Deactivates if active, unloads if loaded; both flags end false.
   void StopDriver();
+  // With the driver down (both flags false): lets go of the library that failed attempts left
+  // loaded, so that it does not outlive the manager's Stop.
+  void ReleaseIdleLibrary();
 
   bool DriverLoaded() const noexcept { return loaded_; }
   bool DriverActive() const noexcept { return active_; }

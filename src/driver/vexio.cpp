@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 #include <type_traits>
+#include <utility>
 
 #include "base/errors.h"
 #include "base/handler_hooks.h"
@@ -32,7 +33,11 @@ struct Entries {
   WriteEntry write_byte = nullptr;
 };
 
-win::UniqueModule g_library;
+// The driver library's handle is deliberately no RAII owner: a static owner would call
+// FreeLibrary from our DLL_PROCESS_DETACH, inside the loader lock, with the driver still
+// loaded and active. Only UnloadDriverLibrary (reached from the host's Stop) frees it; a
+// plug-in unloaded without Stop leaves the driver library and the driver as they are.
+HMODULE g_library = nullptr;
 Entries g_entries;
 
 template <class F>
@@ -82,6 +87,7 @@ class VexioLibrary final : public DriverLibrary {
   void UnloadDriver() override { driver::UnloadDriver(); }
   bool ActivateDriver() override { return driver::ActivateDriver(); }
   void DeactivateDriver() override { driver::DeactivateDriver(); }
+  void ReleaseLibrary() override { UnloadDriverLibrary(); }
 };
 
 class VexioPortIo final : public port::PortIo {
@@ -100,7 +106,8 @@ void LoadDriverLibrary() {
   if (!module) return;  // a failed load leaves the entry points as they were
   // A retry loads the same library again; keep one reference, not one per attempt, so that
   // unloading really frees it.
-  g_library.reset(module);
+  if (g_library) FreeLibrary(g_library);
+  g_library = module;
   g_entries.load_io_driver = Resolve<BoolEntry>(module, "LoadIODriver");
   g_entries.unload_io_driver = Resolve<VoidEntry>(module, "UnLoadIODriver");
   g_entries.activate_io = Resolve<BoolEntry>(module, "ActivateIo");
@@ -111,7 +118,7 @@ void LoadDriverLibrary() {
 
 void UnloadDriverLibrary() {
   g_entries = Entries{};
-  g_library.reset();
+  if (g_library) FreeLibrary(std::exchange(g_library, nullptr));
 }
 
 bool LoadDriver() {

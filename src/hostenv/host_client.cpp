@@ -59,7 +59,8 @@ void RunHostProcess(const std::string& process, const void* parameters, int para
 
 HRESULT GetHostWorkspace(IWorkspace** workspace) noexcept {
   try {
-    *workspace = nullptr;
+    // An out-parameter: whatever the variable held is released first.
+    if (*workspace) std::exchange(*workspace, nullptr)->Release();
     if (!g_workspace_module) {
       // Only a module the host has loaded already; looked for again until it shows up.
       if (HMODULE module = GetModuleHandleA("WorkspaceManager.DLL")) {

@@ -47,15 +47,35 @@ std::optional<std::string> ClassDefaultValue(const std::string& name) {
   Raise(EOSError(code, "System Error.  Code: " + std::to_string(code) + ".\n" + text));
 }
 
+// Why GetFileVersionInfoSize found no version: the file was read and holds no version resource
+// (or is no executable at all, so holds none), as opposed to a file that could not be read.
+bool HasNoVersionResource(DWORD error) {
+  switch (error) {
+    case ERROR_RESOURCE_DATA_NOT_FOUND:
+    case ERROR_RESOURCE_TYPE_NOT_FOUND:
+    case ERROR_RESOURCE_NAME_NOT_FOUND:
+    case ERROR_RESOURCE_LANG_NOT_FOUND:
+    case ERROR_BAD_FORMAT:
+    case ERROR_BAD_EXE_FORMAT:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // The major file version of an executable; 0 for a file without version resources. A file that
-// cannot be read at all raises.
+// cannot be read (missing, a folder, locked, not readable) raises.
 int MajorFileVersion(const std::string& path) {
   if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) RaiseLastOSError();
   DWORD ignored = 0;
+  SetLastError(ERROR_SUCCESS);
   const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-  if (size == 0) return 0;
+  if (size == 0) {
+    if (HasNoVersionResource(GetLastError())) return 0;
+    RaiseLastOSError();
+  }
   std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return 0;
+  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) RaiseLastOSError();
   VS_FIXEDFILEINFO* info = nullptr;
   UINT length = 0;
   if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info ||

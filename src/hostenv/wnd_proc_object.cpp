@@ -1,6 +1,7 @@
 #include "hostenv/wnd_proc_object.h"
 
 #include "base/errors.h"
+#include "toolkit/application.h"
 
 namespace pp::hostenv {
 
@@ -62,8 +63,10 @@ LRESULT TCustomWndProcObject::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) n
     try {
       OnMessage(message, handled);
     } catch (...) {
-      // An error must not unwind through the system's message dispatch.
-      handled = false;
+      // An error must not unwind through the system's message dispatch; it is reported like
+      // any error in a window's handler, and the message counts as handled.
+      toolkit::Application().HandleException(nullptr);
+      handled = true;
     }
   }
   if (!handled) message.Result = DefWindowProcA(handle_, msg, wParam, lParam);

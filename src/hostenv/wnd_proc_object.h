@@ -7,19 +7,18 @@
 
 #include <functional>
 
+#include "toolkit/messages.h"
+
 namespace pp::hostenv {
 
-// One message as the handler sees it; Result is what the window procedure answers.
-struct TMessage {
-  UINT Msg;
-  WPARAM WParam;
-  LPARAM LParam;
-  LRESULT Result;
-};
+// One message as the handler sees it (the toolkit's record); Result is what the window
+// procedure answers.
+using toolkit::TMessage;
 
 class TCustomWndProcObject {
  public:
-  // Leave Handled false to let the default window procedure answer.
+  // Leave Handled false to let the default window procedure answer. An error escaping the
+  // handler goes to the application's exception handler; the message then counts as handled.
   using MessageEvent = std::function<void(TMessage& message, bool& handled)>;
 
   TCustomWndProcObject();

@@ -1,5 +1,6 @@
 #include "plugin/module_init.h"
 
+#include "controls/button_images.h"
 #include "controls/xp_controls.h"
 #include "forms/form_services.h"
 #include "hostenv/host_client.h"
@@ -37,6 +38,7 @@ void FinalizeModule() noexcept {
   DestroyPortManager();
   pp::forms::StopFormServices();
   RemoveErrorInfoHook();
+  pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
   pp::controls::EndXPControls();
 }
 

@@ -64,7 +64,10 @@ void PortManager::Stop() {
   if (!port_list_) return;
   port_list_.reset();  // frees the ports in list order
   default_port_.reset();
-  if (driver_.DriverLoaded() || driver_.DriverActive()) driver_.StopDriver();
+  if (driver_.DriverLoaded() || driver_.DriverActive())
+    driver_.StopDriver();
+  else
+    driver_.ReleaseIdleLibrary();  // attempts whose "LoadIODriver" failed left it loaded
 }
 
 void PortManager::GetActivePort(port::ParallelPort** port) {

@@ -231,6 +231,9 @@ void TControl::WndProc(TMessage& m) {
     if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) && style_.Contains(csCaptureMouse))
       SetCaptureControl(this);
   }
+  // A press whose capture is gone (another window took it, a modal loop or a menu cancelled
+  // it) is over: the release that follows, wherever it lands, must not click.
+  if (m.Msg == WM_CANCELMODE || m.Msg == WM_CAPTURECHANGED) state_.Exclude(csClicked);
   Dispatch(m);
   // Released only after the release was handled: losing the capture first would look, to a
   // window, like a cancelled press.

@@ -586,9 +586,12 @@ void TWinControl::WndProc(TMessage& m) {
       tracking_leave_ = false;
       return;
     case WM_CAPTURECHANGED:
-      if (GetCaptureControl() && ContainsControl(GetCaptureControl()) &&
-          (GetCaptureControl() == this || GetCaptureControl()->Parent() == this))
+      if (TControl* held = GetCaptureControl();
+          held && ContainsControl(held) && (held == this || held->Parent() == this)) {
+        // A window-less child pressed through this window loses its press with the capture.
+        held->SetControlState(held->ControlState().Exclude(csClicked));
         SetCaptureControl(nullptr);
+      }
       break;
   }
   TControl::WndProc(m);

@@ -154,6 +154,34 @@ TEST_F(PdfHelp, VersionFromControlsThenFromTheExecutable) {
   EXPECT_THROW(GetAcrobatVersion("\"C:\\no such folder\\reader.exe\" "), EOSError);
 }
 
+// Only a file that was read and holds no version counts as version 4; one that cannot be read
+// at all raises, whatever the reason.
+TEST_F(PdfHelp, VersionOfAReaderThatCannotBeRead) {
+  const std::string folder = test::ExeFolder() + "reader folder.exe";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string locked_path = test::ExeFolder() + "locked reader.exe";
+  ScopedFile locked_file{locked_path, "MZ"};
+  HANDLE lock = CreateFileA(locked_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  struct Case {
+    const char* what;
+    std::string path;
+  };
+  const Case cases[] = {{"a folder", folder}, {"a file opened without sharing", locked_path}};
+  for (const Case& c : cases) {
+    try {
+      const int version = GetAcrobatVersion("\"" + c.path + "\"");
+      ADD_FAILURE() << c.what << ": expected EOSError, got version " << version;
+    } catch (const EOSError& e) {
+      EXPECT_NE(e.Code(), 0u) << c.what;
+    }
+  }
+  CloseHandle(lock);
+  RemoveDirectoryA(folder.c_str());
+  // Our own executable carries no version resource: read, and counted as 4.
+  EXPECT_EQ(GetAcrobatVersion("\"" + test::ExePath() + "\""), 4);
+}
+
 TEST_F(PdfHelp, Version6OpensAtThePageAndSendsTheDdeCommand) {
   ScopedKey reader(HKEY_CLASSES_ROOT, kReaderKey);
   reader.SetString("", ReaderCommand());

@@ -12,6 +12,8 @@
 #include "hostenv/clip_region.h"
 #include "hostenv/code_patch.h"
 #include "hostenv/wnd_proc_object.h"
+#include "base/errors.h"
+#include "toolkit/application.h"
 
 namespace pp::hostenv {
 namespace {
@@ -48,6 +50,25 @@ TEST(CustomWndProcObject, HandlerAnswersOrPassesOn) {
   GetWindowTextA(object.Handle(), text, sizeof text);
   EXPECT_STREQ(text, "passed on") << "an unhandled message must reach DefWindowProc";
   EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_SETTEXT)), seen.end());
+}
+
+// An error in the handler reaches the application's exception handler (never the system's
+// message dispatch); the message counts as handled, so the default procedure does not act.
+TEST(CustomWndProcObject, HandlerErrorsGoToTheApplicationsHandler) {
+  TCustomWndProcObject object;
+  object.OnMessage = [](TMessage& message, bool&) {
+    if (message.Msg == WM_SETTEXT) Raise(EConvertError("handler failed"));
+  };
+  std::vector<std::string> reported;
+  toolkit::Application().OnException = [&](toolkit::TComponent*, const std::exception* error) {
+    reported.push_back(error ? error->what() : "(unknown)");
+  };
+  SendMessageA(object.Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("not stored"));
+  toolkit::Application().OnException = nullptr;
+  EXPECT_EQ(reported, std::vector<std::string>{"handler failed"});
+  char text[32] = {};
+  GetWindowTextA(object.Handle(), text, sizeof text);
+  EXPECT_STREQ(text, "") << "expected the failed message handled, got it passed on";
 }
 
 TEST(CustomWndProcObject, HearsBroadcasts) {
@@ -104,15 +125,25 @@ TEST(JumpPatch, WritesARelativeJumpAndRestoresTheBytes) {
   EXPECT_EQ(patch.Target, target) << "UnpatchJump leaves Target as it is";
 }
 
-TEST(JumpPatch, UnpatchWithoutTargetWritesNothing) {
-  uint8_t bytes[5] = {1, 2, 3, 4, 5};
-  TJumpPatch patch;
-  std::memset(patch.SavedBytes, 0xCC, 5);
-  UnpatchJump(patch);  // Target none
-  const uint8_t expected[5] = {1, 2, 3, 4, 5};
-  EXPECT_EQ(std::memcmp(bytes, expected, 5), 0);
-  EXPECT_TRUE(WriteCode(bytes, patch.SavedBytes, 5));
-  EXPECT_EQ(bytes[4], 0xCC);
+// On a data buffer the patch can be read back byte for byte, including the bytes after the jump
+// that must stay untouched. A second patch over the first saves the first jump, so the two are
+// undone in reverse order.
+TEST(JumpPatch, PatchesOverPatchesUndoInReverseOrder) {
+  uint8_t bytes[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  // Never called: only the displacement to it matters.
+  auto* const replacement = reinterpret_cast<uint8_t*>(reinterpret_cast<uintptr_t>(bytes) + 0x100);
+  TJumpPatch first, second;
+  ASSERT_TRUE(PatchJump(bytes, replacement, first));
+  const uint8_t jump[8] = {0xE9, 0xFB, 0x00, 0x00, 0x00, 6, 7, 8};  // 0x100 - 5
+  EXPECT_EQ(std::memcmp(bytes, jump, 8), 0) << "expected E9 FB 00 00 00 and the rest untouched";
+
+  ASSERT_TRUE(PatchJump(bytes, bytes, second));
+  EXPECT_EQ(std::memcmp(second.SavedBytes, jump, 5), 0) << "expected the first jump saved by the second patch";
+  UnpatchJump(second);
+  EXPECT_EQ(std::memcmp(bytes, jump, 8), 0) << "expected the first jump back";
+  UnpatchJump(first);
+  const uint8_t original[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  EXPECT_EQ(std::memcmp(bytes, original, 8), 0) << "expected the original bytes back";
 }
 
 TEST(JumpPatch, WriteCodeRefusesPagesThatAreNotCommitted) {

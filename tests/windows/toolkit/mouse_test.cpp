@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "toolkit_fixture.h"
 
 namespace pp::toolkit::testing {
@@ -66,6 +68,45 @@ TEST_F(MouseFixture, GraphicControlGetsItsParentsMouseMessagesAndTheSameClickRul
     SendMessageA(form->Handle(), WM_LBUTTONUP, 0, to_parent(c.up));
     EXPECT_EQ(graphic->clicks, c.clicks) << c.what;
   }
+}
+
+// However the press loses its capture, the release that follows over the control is stray and
+// must not click: a modal loop or menu cancelling the mode, another window taking the capture,
+// or the capture simply released.
+TEST_F(MouseFixture, ReleaseAfterTheCaptureWasLostDoesNotClick) {
+  HWND other = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  struct LossCase {
+    const char* what;
+    std::function<void(HWND holder)> lose;
+  };
+  const LossCase cases[] = {
+      {"WM_CANCELMODE", [](HWND holder) { SendMessageA(holder, WM_CANCELMODE, 0, 0); }},
+      {"another window took the capture", [&](HWND) { SetCapture(other); }},
+      {"ReleaseCapture", [](HWND) { ReleaseCapture(); }},
+  };
+  for (const LossCase& c : cases) {
+    probe->clicks = 0;
+    SendMessageA(probe->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_EQ(GetCapture(), probe->Handle()) << c.what;
+    c.lose(probe->Handle());
+    ReleaseCapture();
+    SendMessageA(probe->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(probe->clicks, 0) << "windowed, " << c.what << ": expected 0 clicks, got " << probe->clicks;
+
+    graphic->clicks = 0;
+    const LPARAM at = MAKELPARAM(graphic->Left() + 5, graphic->Top() + 5);
+    SendMessageA(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ASSERT_EQ(GetCapture(), form->Handle()) << c.what;
+    c.lose(form->Handle());
+    ReleaseCapture();
+    SendMessageA(form->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(graphic->clicks, 0) << "graphic, " << c.what << ": expected 0 clicks, got " << graphic->clicks;
+  }
+  DestroyWindow(other);
+  // And the next press and release still click.
+  SendMessageA(probe->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(probe->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(probe->clicks, 1);
 }
 
 TEST_F(MouseFixture, DoubleClickWithoutTheStyleIsASecondPressNotASecondClick) {

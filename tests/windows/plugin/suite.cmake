@@ -1,0 +1,1 @@
+target_compile_definitions(${suite}_tests PRIVATE PP_PROJECT_VERSION="${PROJECT_VERSION}")
