@@ -3,6 +3,7 @@
 #include "controls/button_images.h"
 #include "controls/xp_controls.h"
 #include "forms/form_services.h"
+#include "forms/theme_form.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
@@ -27,6 +28,7 @@ void InitializeModule(HMODULE self) noexcept {
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
   // 5. Frame theme data.
+  pp::forms::StartFormFrame();
   // 6. Dialog framework: the module-wide form services.
   pp::forms::StartFormServices();
   // 7. The one port manager.
@@ -38,6 +40,7 @@ void FinalizeModule() noexcept {
   DestroyPortManager();
   pp::forms::StopFormServices();
   RemoveErrorInfoHook();
+  pp::forms::EndFormFrame();
   pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
   pp::controls::EndXPControls();
 }

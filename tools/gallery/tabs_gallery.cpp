@@ -98,3 +98,30 @@ GALLERY_PAGE(tabs) {
     });
   });
 }
+
+// The scroll buttons alone, large: normal, the back half hot, the forward half pressed.
+GALLERY_PAGE(tabs_scroll_buttons) {
+  gallery.Picture("tabs_scroll_buttons", 3 * 50, 24, [](HDC dc) {
+    TForm* form = Host();
+    auto* buttons = new TXPScrollButtons(form);
+    buttons->SetBounds(0, 0, 44, 22);
+    buttons->SetParent(form);
+    for (int step = 0; step < 3; ++step) {
+      HWND w = buttons->Handle();
+      if (step == 1) SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+      if (step == 2) {
+        SendMessageA(w, WM_MOUSEMOVE, 0, MAKELPARAM(35, 5));
+        SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(35, 5));
+      }
+      Settle();
+      RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      GdiFlush();
+      HDC screen = GetDC(w);
+      BitBlt(dc, step * 50, 0, 44, 22, screen, 0, 0, SRCCOPY);
+      ReleaseDC(w, screen);
+    }
+    SendMessageA(buttons->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(35, 5));
+    buttons->Free();
+    Settle();
+  });
+}

@@ -254,6 +254,19 @@ TEST(PageList, StringsWriteThroughToThePages) {
   f.sheets[1]->SetPageIndex(99);
   EXPECT_EQ(f.sheets[1]->PageIndex(), 2);
 
+  // Reordering through the strings moves the pages themselves, children and all.
+  auto* child = new TButton(f.form);
+  child->SetParent(f.sheets[0]);
+  const std::vector<TWinXPTabSheet*> before{f.pages->Pages(0), f.pages->Pages(1), f.pages->Pages(2)};
+  tabs.Move(0, 2);
+  EXPECT_EQ(f.pages->Pages(2), before[0]);
+  EXPECT_EQ(f.pages->Pages(0), before[1]);
+  tabs.Exchange(0, 1);
+  EXPECT_EQ(f.pages->Pages(0), before[2]);
+  EXPECT_EQ(f.pages->Pages(1), before[1]);
+  EXPECT_EQ(child->Parent(), f.sheets[0]) << "the page kept its controls";
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]) << "the active page stays active wherever it moves";
+
   tabs.Clear();
   EXPECT_EQ(f.pages->PageCount(), 0);
   EXPECT_EQ(f.pages->ActivePage(), nullptr);
