@@ -5,6 +5,7 @@
 
 #include "base/handler_hooks.h"
 #include "controls/xp_controls.h"
+#include "forms/dialog_placement.h"
 #include "forms/exception_report.h"
 #include "forms/form_with_help.h"
 #include "forms/no_shadow_hint_window.h"
@@ -142,6 +143,7 @@ void InstallInterceptions() {
   Installed& i = g_installed;
   // 1. Message boxes and standard dialogs.
   i.form_showing = toolkit::SetFormShowingHook(&MessageBoxShowing);
+  InstallDialogPlacement(hostenv::IsWindowsVistaOrLater());
   // 2. Controls inserted into a form with help get its dialog font.
   i.insert_control = toolkit::SetInsertControlHook(&ControlInserted);
   // 3. New components get locale fonts.
@@ -169,6 +171,7 @@ void RemoveInterceptions() {
   toolkit::SetInsertComponentHook(i.insert_component);
   toolkit::SetInsertControlHook(i.insert_control);
   toolkit::SetFormShowingHook(i.form_showing);
+  RemoveDialogPlacement();
   toolkit::Application().OnShowHint = std::move(i.show_hint);
   i = Installed{};
 }

@@ -7,6 +7,7 @@
 
 #include "../hostenv/hostenv_helpers.h"
 #include "forms/form_services.h"
+#include "forms/form_with_help.h"
 #include "hostenv/message_dialog.h"
 #include "test_host.h"
 #include "toolkit/application.h"
@@ -15,6 +16,7 @@
 #include "toolkit/hint_window.h"
 #include "toolkit/message_dialog.h"
 #include "toolkit/screen.h"
+#include "toolkit/std_controls.h"
 
 namespace pp::forms::test {
 namespace {
@@ -57,6 +59,28 @@ TEST(FormServices, DesignTimeHostByExecutableNameWithoutCase) {
   EXPECT_TRUE(IsDesignTimeHost("FormDesigner.exe"));
   EXPECT_FALSE(IsDesignTimeHost("C:\\FormDesigner.exe\\Host.exe"));
   EXPECT_FALSE(IsDesignTimeHost("C:\\Tools\\FormDesigner.exe.bak"));
+}
+
+// A control made in code and put on a help-aware form gets the host's dialog font, like the
+// controls its layout made; without the services it keeps its own.
+TEST(FormServices, ControlAddedInCodeGetsTheDialogFont) {
+  BindTestHost();
+  Host().Reset();
+  Host().dialog_font = "Courier New";
+  for (bool installed : {true, false}) {
+    if (installed) StartFormServices(false);
+    toolkit::Owned<TFormWithHelp> form(new TFormWithHelp(nullptr));
+    ASSERT_TRUE(form->UseHostFont());
+    auto* panel = new toolkit::TWinControl(form.get());
+    panel->SetParent(form.get());
+    auto* button = new toolkit::TButton(form.get());
+    button->SetParentFont(false);
+    button->SetParent(panel);  // the form is found among the new control's parents
+    EXPECT_EQ(button->Font().Name() == "Courier New", installed) << "services installed: " << installed
+                                                                 << ", font " << button->Font().Name();
+    if (installed) StopFormServices();
+  }
+  Host().Reset();
 }
 
 // The place a message box opens: on the monitor of the active window, whatever the box asked.

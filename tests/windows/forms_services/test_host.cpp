@@ -2,6 +2,7 @@
 
 #include <oleauto.h>
 
+#include "hostenv/host_client.h"
 #include "hostenv/host_functions.h"
 #include "hostenv/host_interfaces.h"
 
@@ -20,7 +21,7 @@ std::string Narrow(const wchar_t* text) {
   return out;
 }
 
-void BindTestHost() { hostenv::BindHostFunctions(); }
+void BindTestHost() { hostenv::InitHostBinding(); }
 
 namespace {
 
@@ -65,7 +66,49 @@ class TranslationManager : public hostenv::ITranslationManager {
   ULONG refs_ = 1;
 };
 
+// The client: only its dialog font is asked for here. Lives as long as the process.
+class Client : public hostenv::IClient {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetObjectByName(BSTR, IUnknown** object) override {
+    *object = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetMainWindowHandle(HWND* handle) override {
+    *handle = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetGuiManager(hostenv::IHostGuiManager** manager) override {
+    *manager = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetHelpFileForReference(BSTR, BSTR* file) override {
+    *file = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetDialogFont(LONG, BYTE* found, BSTR* name, LONG* size, BYTE* style, LONG* colour,
+                                          BYTE* charset) override {
+    *found = !Host().dialog_font.empty();
+    *name = NewBstr(Host().dialog_font);
+    *size = 11;
+    *style = 0;
+    *colour = 0;
+    *charset = DEFAULT_CHARSET;
+    return S_OK;
+  }
+};
+
 }  // namespace
+
+hostenv::IClient* TheClient() {
+  static Client client;
+  return &client;
+}
 
 }  // namespace pp::forms::test
 
@@ -79,6 +122,7 @@ void WINAPI ClientAPI_ClearErrorInfo();
 void WINAPI ClientAPI_HandleException(void*);
 BYTE WINAPI ClientAPI_GetUseLocalizedDialogs();
 void WINAPI ClientAPI_GetTranslationManager(pp::hostenv::ITranslationManager**);
+void WINAPI ClientAPI_GetClientInterface(pp::hostenv::IClient**);
 }
 asm(".section .drectve\n"
     ".ascii \" -export:ClientAPI_SetErrorInfo=ClientAPI_SetErrorInfo@12\"\n"
@@ -86,6 +130,7 @@ asm(".section .drectve\n"
     ".ascii \" -export:ClientAPI_HandleException=ClientAPI_HandleException@4\"\n"
     ".ascii \" -export:ClientAPI_GetUseLocalizedDialogs=ClientAPI_GetUseLocalizedDialogs@0\"\n"
     ".ascii \" -export:ClientAPI_GetTranslationManager=ClientAPI_GetTranslationManager@4\"\n"
+    ".ascii \" -export:ClientAPI_GetClientInterface=ClientAPI_GetClientInterface@4\"\n"
     ".text\n");
 
 extern "C" {
@@ -102,5 +147,10 @@ BYTE WINAPI ClientAPI_GetUseLocalizedDialogs() { return Host().localized_dialogs
 void WINAPI ClientAPI_GetTranslationManager(pp::hostenv::ITranslationManager** manager) {
   if (*manager) (*manager)->Release();
   *manager = Host().translation_manager ? new pp::forms::test::TranslationManager : nullptr;
+}
+void WINAPI ClientAPI_GetClientInterface(pp::hostenv::IClient** client) {
+  if (*client) (*client)->Release();
+  *client = pp::forms::test::TheClient();
+  (*client)->AddRef();
 }
 }

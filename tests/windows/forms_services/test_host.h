@@ -22,15 +22,18 @@ struct TestHost {
   // (section, key) -> text; every Translate is recorded as "Translate(section, key)".
   std::map<std::pair<std::string, std::string>, std::string> translations;
   std::string fail_operation;            // "Translate" or "SetCurrentForm": answers E_FAIL
+  std::string dialog_font;               // the client's dialog font (face name), none when empty
 
   void Reset() { *this = TestHost{}; }
 };
 
 TestHost& Host();
 
-// Binds the module's host functions to this executable's exports (once per process).
+// Binds the module's host functions and client to this executable's exports (once per process).
 void BindTestHost();
 
 std::string Narrow(const wchar_t* text);
+
+
 
 }  // namespace pp::forms::test
