@@ -2,6 +2,7 @@
 
 #include "controls/button_images.h"
 #include "controls/xp_controls.h"
+#include "forms/form_services.h"
 #include "forms/theme_form.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
@@ -28,7 +29,8 @@ void InitializeModule(HMODULE self) noexcept {
   InstallErrorInfoHook();
   // 5. Frame theme data.
   pp::forms::StartFormFrame();
-  // 6. Dialog framework.
+  // 6. Dialog framework: the module-wide form services.
+  pp::forms::StartFormServices();
   // 7. The one port manager.
   CreatePortManager();
 }
@@ -36,6 +38,7 @@ void InitializeModule(HMODULE self) noexcept {
 void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
+  pp::forms::StopFormServices();
   RemoveErrorInfoHook();
   pp::forms::EndFormFrame();
   pp::controls::FreeButtonImages();  // the button family's images and kind glyphs

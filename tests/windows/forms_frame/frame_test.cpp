@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/form_theme_data_xp.h"
 #include "forms/server_dialog.h"
 #include "forms/theme_form.h"
 #include "toolkit/handles.h"
@@ -369,6 +370,41 @@ TEST_F(FrameFixture, PrintingTheWindowPrintsTheDrawnFrame) {
   SendMessageA(Wnd(), WM_PRINT, reinterpret_cast<WPARAM>(target.memory.get()), PRF_NONCLIENT);
   EXPECT_EQ(Hex(target.At(100, 3)), Hex(PlainThemeData::CaptionColor(false)));
   EXPECT_EQ(Hex(target.At(1, 100)), Hex(PlainThemeData::kBorder));
+}
+
+}  // namespace
+}  // namespace pp::forms
+
+namespace pp::forms {
+namespace {
+
+TEST(FrameThemeDataXP, MetricsFollowTheCaptionFontAndInactiveTextLooksTheSame) {
+  TFormThemeData_WinXP& xp = TFormThemeData_WinXP::Instance();
+  EXPECT_EQ(xp.CaptionFont().Name(), "Trebuchet MS");
+  EXPECT_EQ(xp.CaptionFont().Height(), -13);
+  EXPECT_EQ(xp.GetMetric(0), 4);
+  EXPECT_EQ(xp.GetMetric(1), xp.GetMetric(2) + 12);
+  EXPECT_GT(xp.GetMetric(2), 0);
+  EXPECT_EQ(xp.GetFormColor(), toolkit::RGBColor(236, 233, 216));
+  std::vector<uint32_t> pictures[2];
+  for (int active = 0; active < 2; ++active) {
+    Capture c(120, 24);
+    toolkit::UniqueBrush grey(CreateSolidBrush(RGB(128, 128, 128)));
+    RECT all{0, 0, 120, 24};
+    FillRect(c.memory.get(), &all, grey.get());
+    xp.DrawCaptionText(RECT{2, 2, 118, 22}, c.memory.get(), active != 0, "Caption");
+    GdiFlush();
+    pictures[active].assign(c.bits, c.bits + 120 * 24);
+    int white = 0, shadow = 0;
+    for (int y = 0; y < 24; ++y)
+      for (int x = 0; x < 120; ++x) {
+        white += c.At(x, y) == RGB(255, 255, 255);
+        shadow += c.At(x, y) == RGB(10, 24, 131);
+      }
+    EXPECT_GT(white, 20) << "white text";
+    EXPECT_GT(shadow, 5) << "shadow below and right of it";
+  }
+  EXPECT_TRUE(pictures[0] == pictures[1]) << "expected the same text for an inactive window";
 }
 
 }  // namespace
