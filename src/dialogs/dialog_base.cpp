@@ -2,9 +2,10 @@
 
 #include <string>
 
+#include "controls/button_classes.h"
+#include "controls/tabs/tab_classes.h"
 #include "dialogs/acrobat_warning_form.h"
 #include "dialogs/install_confirm_form.h"
-#include "dialogs/stand_in_controls.h"
 #include "dialogs/status_control_form.h"
 #include "layout/read_error.h"
 
@@ -13,14 +14,14 @@ namespace pp::dialogs {
 using namespace toolkit;
 
 const layout::ClassRegistry& DialogClasses() {
-  // Built on first use, after module initialisation registered whatever themed classes exist.
   static const layout::ClassRegistry registry = [] {
     layout::ClassRegistry r = layout::Classes();
     layout::RegisterToolkitClasses(r);
+    layout::RegisterButtonClasses(r);
+    layout::RegisterTabClasses(r);
     r.Register(layout::ClassOf<TParallelPortForm>());
     r.Register(layout::ClassOf<TInstallConfirmForm>());
     r.Register(layout::ClassOf<TAcrobatWarningForm>());
-    RegisterStandInControls(r);
     return r;
   }();
   return registry;

@@ -13,8 +13,8 @@ namespace pp::dialogs {
 
 using TDialogBase = forms::TServerDialog;
 
-// The registry the dialogs' layouts are read with: the toolkit's classes, the dialogs' forms,
-// and plain stand-ins under the names of any themed control class nobody registered.
+// The registry the dialogs' layouts are read with: the toolkit's classes, the themed buttons,
+// check box, panel, page control and sheet, and the dialogs' forms.
 const layout::ClassRegistry& DialogClasses();
 
 // The module whose resources hold the layouts (this library, or the executable it is linked in).

@@ -561,7 +561,9 @@ void TWinXPCustomTabControl::CMDialogKey(TMessage& m) {
     m.Result = 1;
     return;
   }
-  TXPCustomControl::Dispatch(m);
+  // On to the pages (Enter and Esc reach the buttons). Not through Dispatch: that calls this
+  // override again, for ever.
+  toolkit::TWinControl::CMDialogKey(m);
 }
 
 void TWinXPCustomTabControl::CMControlListChange(TMessage& m) {
