@@ -26,7 +26,12 @@ std::vector<CrashModule> ProcessModules() {
 // the way there. The first frames are this composer's own and are skipped.
 std::vector<std::uint32_t> CallerStack() {
   void* frames[48] = {};
-  const USHORT n = RtlCaptureStackBackTrace(2, 48, frames, nullptr);
+  // Windows XP and later; looked up so that the plug-in still loads on Windows 2000, where the
+  // report goes without a stack.
+  using CaptureFn = USHORT(WINAPI*)(ULONG, ULONG, void**, ULONG*);
+  static const auto capture = reinterpret_cast<CaptureFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "RtlCaptureStackBackTrace")));
+  const USHORT n = capture ? capture(2, 48, frames, nullptr) : 0;
   std::vector<std::uint32_t> stack;
   for (USHORT i = 0; i < n; ++i) stack.push_back(static_cast<std::uint32_t>(reinterpret_cast<uintptr_t>(frames[i])));
   return stack;

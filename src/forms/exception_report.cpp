@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "base/module_of.h"
 #include "forms/crash_report_win.h"
 #include "forms/exception_names.h"
 #include "hostenv/host_functions.h"
@@ -25,11 +26,10 @@ std::wstring Widen(const std::string& text) {
 }
 
 std::string ModuleNameAt(const void* address) {
-  HMODULE module = nullptr;
+  // A module file name is found only for an address inside a loaded module's image.
+  HMODULE module = win::ModuleOfAddress(address);
   char path[MAX_PATH] = {};
-  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                          static_cast<const char*>(address), &module) ||
-      !GetModuleFileNameA(module, path, sizeof path))
+  if (!module || !GetModuleFileNameA(module, path, sizeof path))
     return {};
   std::string name = path;
   return name.substr(name.find_last_of("\\/") + 1);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/module_of.h"
 #include "base/handler_hooks.h"
 #include "controls/xp_controls.h"
 #include "forms/dialog_placement.h"
@@ -59,12 +60,7 @@ std::string ExecutablePath() {
   return std::string(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
 }
 
-HMODULE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ThisModule), &module);
-  return module;
-}
+HMODULE ThisModule() { return win::ModuleOfAddress(reinterpret_cast<const void*>(&ThisModule)); }
 
 // ---- message boxes
 
