@@ -28,13 +28,13 @@ struct ThemeApi {
   ThemeApi() {
     HMODULE m = LoadLibraryA("uxtheme.dll");  // kept for the life of the process
     if (!m) return;
-    is_app_themed = reinterpret_cast<IsAppThemedFn>(GetProcAddress(m, "IsAppThemed"));
-    is_theme_active = reinterpret_cast<IsAppThemedFn>(GetProcAddress(m, "IsThemeActive"));
-    open = reinterpret_cast<OpenFn>(GetProcAddress(m, "OpenThemeData"));
-    close = reinterpret_cast<CloseFn>(GetProcAddress(m, "CloseThemeData"));
-    draw = reinterpret_cast<DrawFn>(GetProcAddress(m, "DrawThemeBackground"));
-    content = reinterpret_cast<ContentFn>(GetProcAddress(m, "GetThemeBackgroundContentRect"));
-    parent = reinterpret_cast<ParentFn>(GetProcAddress(m, "DrawThemeParentBackground"));
+    is_app_themed = reinterpret_cast<IsAppThemedFn>(reinterpret_cast<void*>(GetProcAddress(m, "IsAppThemed")));
+    is_theme_active = reinterpret_cast<IsAppThemedFn>(reinterpret_cast<void*>(GetProcAddress(m, "IsThemeActive")));
+    open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(m, "OpenThemeData")));
+    close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(m, "CloseThemeData")));
+    draw = reinterpret_cast<DrawFn>(reinterpret_cast<void*>(GetProcAddress(m, "DrawThemeBackground")));
+    content = reinterpret_cast<ContentFn>(reinterpret_cast<void*>(GetProcAddress(m, "GetThemeBackgroundContentRect")));
+    parent = reinterpret_cast<ParentFn>(reinterpret_cast<void*>(GetProcAddress(m, "DrawThemeParentBackground")));
   }
   bool Themed() const {
     return is_app_themed && is_theme_active && open && draw && is_app_themed() && is_theme_active();
@@ -47,7 +47,8 @@ const ThemeApi& Api() {
 }
 
 bool IsWindowsXPOrLater() {
-  OSVERSIONINFOA v{sizeof v};
+  OSVERSIONINFOA v = {};
+  v.dwOSVersionInfoSize = sizeof v;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   GetVersionExA(&v);
