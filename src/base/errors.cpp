@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "base/handler_hooks.h"
+
 namespace pp {
 
 namespace {
@@ -19,6 +21,8 @@ RaiseHook SetRaiseHook(RaiseHook hook) noexcept {
 }
 
 void NotifyRaise(const Exception& error) noexcept {
+  // Called from Raise, inlined into the raising function: our return address lies in it.
+  NoteRaiseAddress(__builtin_extract_return_addr(__builtin_return_address(0)));
   if (g_raise_hook) g_raise_hook(error);
 }
 

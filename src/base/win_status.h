@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/errors.h"
+#include "base/handler_hooks.h"
 
 namespace pp::win {
 
@@ -15,6 +16,7 @@ HRESULT CallWithStatus(F&& body) noexcept {
     return S_OK;
   } catch (...) {
     NotifyUnraised();  // out of memory and the like leave error information too
+    TakenException taken;
     return E_UNEXPECTED;
   }
 }

@@ -57,14 +57,12 @@ RECT PaintPushButtonFace(TXPLookMode look, toolkit::TControl& control, HDC dc, H
   return r;
 }
 
-void PaintCheckBoxBackground(TXPLookMode look, toolkit::TControl& control, HDC dc, int) {
-  if (look != xlmThemed) {
-    PaintParentImage(&control, dc);
-    return;
-  }
+// In every look the parent's own image. In the themed look that is what the theme's parent
+// background gives too (the parent's erase and client printing under the control), but Wine's
+// DrawThemeParentBackground costs ten times as much, and a dialog paints 24 of these boxes.
+void PaintCheckBoxBackground(TXPLookMode, toolkit::TControl& control, HDC dc, int) {
   toolkit::SavedDCState saved(dc);
-  RECT r = control.ClientRect();
-  UxDrawThemeParentBackground(WindowOf(control), dc, &r);
+  PaintParentImage(&control, dc);
 }
 
 SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {

@@ -24,9 +24,17 @@ void TXPCheckControl::SetAlignment(TAlignment a) {
   Invalidate();
 }
 
+// The theme's box is the same size in every state; it is asked once per theme handle (the
+// size is forgotten with the handle, on WM_THEMECHANGED too), not at every paint.
 SIZE TXPCheckControl::BoxSize(TXPLookMode look, HDC dc) {
   if (look == xlmLuna) return SIZE{13, 13};
-  return CheckBoxBoxSize(look, dc, ButtonTheme(), GetThemedDetail(Enabled(), Down(), Hot()));
+  if (look != xlmThemed) return CheckBoxBoxSize(look, dc, nullptr, 0);
+  HTHEME theme = ButtonTheme();
+  if (theme != sized_theme_ || !theme) {
+    themed_box_ = CheckBoxBoxSize(look, dc, theme, GetThemedDetail(Enabled(), Down(), Hot()));
+    sized_theme_ = theme;
+  }
+  return themed_box_;
 }
 
 void TXPCheckControl::CreateHandle() {
@@ -67,7 +75,11 @@ void TXPCheckControl::Dispatch(TMessage& m) {
         return;
       }
       break;
+    case WM_THEMECHANGED:
+      sized_theme_ = nullptr;
+      break;
     case CM_FONTCHANGED:
+      layout_key_ = LayoutKey{};  // a new font may come back under the old handle's value
       TWinXPCustomButtonControl::Dispatch(m);
       FitHeightToCaption();
       return;
@@ -123,7 +135,15 @@ void TXPCheckControl::DrawContent(TColor, TColor text_color) {
   const std::wstring caption = WideCaption(Caption());
   POINT glyph{};
   RECT tb{};
-  CalcGlyphLayout(c, r, Font(), flags, box, caption, layout, 0, 3, glyph, tb);
+  // Measuring the caption is a good part of a paint; the same caption, font, flags and size
+  // lay out the same way, so the last layout is kept.
+  const LayoutKey key{caption, Font().Handle(), flags, r.right - r.left, r.bottom - r.top, box.cx, box.cy, layout};
+  if (!(key == layout_key_)) {
+    CalcGlyphLayout(c, r, Font(), flags, box, caption, layout, 0, 3, glyph, tb);
+    layout_key_ = key;
+    text_bounds_ = tb;
+  }
+  tb = text_bounds_;
   if (alignment_ == taLeftJustify && tb.left > 0) OffsetRect(&tb, -tb.left, 0);
   RECT t = r;
   InflateRect(&t, -1, -1);

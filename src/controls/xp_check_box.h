@@ -4,6 +4,8 @@
 // or while the user holds the mouse or Space on it (the user's own click is on its way then).
 #pragma once
 
+#include <string>
+
 #include "controls/alpha_image.h"
 #include "controls/winxp_buttons.h"
 #include "toolkit/std_controls.h"
@@ -44,6 +46,18 @@ class TXPCheckControl : public TWinXPCustomButtonControl {
  private:
   void FitHeightToCaption();
 
+  struct LayoutKey {
+    std::wstring caption;
+    HFONT font = nullptr;
+    uint8_t flags = 0;
+    int width = -1, height = -1, box_width = 0, box_height = 0;
+    TButtonLayout layout = blGlyphLeft;
+    bool operator==(const LayoutKey&) const = default;
+  };
+  LayoutKey layout_key_;
+  RECT text_bounds_{};
+  SIZE themed_box_{13, 13};
+  HTHEME sized_theme_ = nullptr;
   toolkit::TAlignment alignment_ = toolkit::taRightJustify;
   bool draw_focus_rect_ = true;
 };

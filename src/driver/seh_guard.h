@@ -14,4 +14,7 @@ using GuardedFn = void (*)(void* context);
 // exception that ended it; the frames between were unwound and fn's stack was abandoned.
 uint32_t GuardedCall(GuardedFn fn, void* context) noexcept;
 
+// Where the structured exception that ended the last guarded call happened.
+const void* LastGuardedFaultAddress() noexcept;
+
 }  // namespace pp::driver

@@ -13,7 +13,10 @@ uint32_t __cdecl pp_guarded_call(pp::driver::GuardedFn fn, void* context);
 int __cdecl pp_guard_handler(EXCEPTION_RECORD* record, void* frame, CONTEXT* context, void* dispatcher);
 
 // Called by the handler with the dispatcher's stack still in place.
+static const void* g_fault_address = nullptr;
+
 void __cdecl pp_guard_catch(EXCEPTION_RECORD* record, void* frame) {
+  g_fault_address = record->ExceptionAddress;
   RtlUnwind(frame, nullptr, record, nullptr);
   DWORD code = record->ExceptionCode;
   static_cast<DWORD*>(frame)[3] = code ? code : 0xFFFFFFFF;
@@ -73,5 +76,6 @@ _pp_guard_handler:
 namespace pp::driver {
 
 uint32_t GuardedCall(GuardedFn fn, void* context) noexcept { return pp_guarded_call(fn, context); }
+const void* LastGuardedFaultAddress() noexcept { return g_fault_address; }
 
 }  // namespace pp::driver

@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "base/handler_hooks.h"
+#include "base/win_handles.h"
 #include "driver/seh_guard.h"
 #include "hostenv/folders.h"
 
@@ -70,7 +72,12 @@ R CallGuarded(R(__stdcall* entry)(A...), A... args) {
           c->result = std::apply(c->entry, c->args);
       },
       &call);
-  if (code) RaiseDriverFault(code);
+  if (code) {
+    // The guard is a handler that took the fault up; the error raised next is a new one.
+    const ForeignException fault{code, LastGuardedFaultAddress()};
+    { TakenException taken(&fault); }
+    RaiseDriverFault(code);
+  }
   if constexpr (!std::is_void_v<R>) return call.result;
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/win_handles.h"
+#include "controls/tabs/xp_page_control.h"
 #include "forms/help_lookup.h"
 #include "forms/help_routes.h"
 #include "forms/locale_fonts.h"
@@ -24,7 +25,16 @@ using namespace toolkit;
 
 namespace {
 
-HelpContainerQuery g_container_query = nullptr;
+// The themed page controls and their sheets are the containers besides forms: F1 on a box of a
+// sheet finds the sheet's topic before the form's.
+HelpContainerInfo ThemedContainers(TControl* control) {
+  if (auto* pages = dynamic_cast<controls::TWinXPPageControl*>(control))
+    return {HelpContainerKind::PageControl, pages->ActivePage()};
+  if (dynamic_cast<controls::TWinXPTabSheet*>(control)) return {HelpContainerKind::TabSheet, nullptr};
+  return {};
+}
+
+HelpContainerQuery g_container_query = &ThemedContainers;
 bool g_font_substitution = false;
 int g_reading_depth = 0;
 

@@ -67,9 +67,8 @@ class TFormWithHelp : public toolkit::TForm {
   toolkit::TFont dialog_font_;
 };
 
-// Help containers: forms, themed page controls and their tab sheets. The themed controls live
-// above this layer's knowledge, so they say which of their controls are containers through a
-// query they install (until then only forms are).
+// Help containers: forms, themed page controls and their tab sheets. A replaceable query says
+// which controls besides forms are containers; by default the themed page controls and sheets.
 enum class HelpContainerKind { None, PageControl, TabSheet };
 struct HelpContainerInfo {
   HelpContainerKind kind = HelpContainerKind::None;

@@ -38,7 +38,6 @@ std::int32_t Find(const std::string& key, const std::string& prefix, std::string
   if (*value >= 0) return *value;
   const std::int64_t index = -std::int64_t{*value} - 1;
   if (index >= map.ReferenceCount()) return 0;
-  // A copy: following the reference may not touch the map it came from, but keep it plain.
   const std::string reference = map.Reference(static_cast<int>(index));
   return Resolve(reference, topic_key, help_file, services, depth);
 }

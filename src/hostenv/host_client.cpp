@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "base/handler_hooks.h"
 #include "hostenv/host_functions.h"
 #include "hostenv/text.h"
 
@@ -71,6 +72,7 @@ HRESULT GetHostWorkspace(IWorkspace** workspace) noexcept {
     if (g_workspace_entry) CheckHostStatus(g_workspace_entry(workspace));
     return S_OK;
   } catch (...) {
+    TakenException taken;
     return E_UNEXPECTED;
   }
 }

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "toolkit/message_dialog.h"
+
 #include "hostenv/platform.h"
 #include "hostenv/process_end.h"
 
@@ -11,26 +13,30 @@ namespace pp::hostenv {
 
 namespace {
 
-// Until the dialog framework draws its own, the system message box stands in for the message
-// dialog; it takes the button sets that it has.
-UINT ButtonStyle(unsigned buttons) {
-  if ((buttons & (mbAbort | mbRetry | mbIgnore)) == (mbAbort | mbRetry | mbIgnore)) return MB_ABORTRETRYIGNORE;
-  if ((buttons & (mbYes | mbNo | mbCancel)) == (mbYes | mbNo | mbCancel)) return MB_YESNOCANCEL;
-  if ((buttons & (mbYes | mbNo)) == (mbYes | mbNo)) return MB_YESNO;
-  if ((buttons & (mbRetry | mbCancel)) == (mbRetry | mbCancel)) return MB_RETRYCANCEL;
-  if ((buttons & (mbOK | mbCancel)) == (mbOK | mbCancel)) return MB_OKCANCEL;
-  return MB_OK;
-}
-
-UINT IconStyle(MsgDlgType type) {
+toolkit::TMsgDlgType DialogType(MsgDlgType type) {
   switch (type) {
-    case MsgDlgType::Warning: return MB_ICONWARNING;
-    case MsgDlgType::Error: return MB_ICONERROR;
-    case MsgDlgType::Information: return MB_ICONINFORMATION;
-    case MsgDlgType::Confirmation: return MB_ICONQUESTION;
+    case MsgDlgType::Warning: return toolkit::mtWarning;
+    case MsgDlgType::Error: return toolkit::mtError;
+    case MsgDlgType::Information: return toolkit::mtInformation;
+    case MsgDlgType::Confirmation: return toolkit::mtConfirmation;
     case MsgDlgType::Custom: break;
   }
-  return 0;
+  return toolkit::mtCustom;
+}
+
+toolkit::TMsgDlgButtons DialogButtons(unsigned buttons) {
+  static constexpr struct {
+    unsigned ours;
+    toolkit::TMsgDlgBtn toolkit;
+  } kMap[] = {{mbYes, toolkit::mbYes},     {mbNo, toolkit::mbNo},       {mbOK, toolkit::mbOK},
+              {mbCancel, toolkit::mbCancel}, {mbAbort, toolkit::mbAbort}, {mbRetry, toolkit::mbRetry},
+              {mbIgnore, toolkit::mbIgnore}};
+  toolkit::TMsgDlgButtons set;
+  for (const auto& m : kMap)
+    if (buttons & m.ours) set.Include(m.toolkit);
+  // A box without a button could only be left through its close box.
+  if (set == toolkit::TMsgDlgButtons{}) set.Include(toolkit::mbOK);
+  return set;
 }
 
 }  // namespace
@@ -40,9 +46,11 @@ int ShowDialogWithCaption(const std::string& caption, const std::string& message
     std::printf("ShowDialogWithCaption with%s %s\n", caption.c_str(), message.c_str());
     EndProcess(1);
   }
-  // No owner: the box is centred on the screen.
-  return MessageBoxA(nullptr, message.c_str(), caption.c_str(),
-                     ButtonStyle(buttons) | IconStyle(type) | MB_TASKMODAL | MB_SETFOREGROUND);
+  // The toolkit's message form, centred on the screen; the dialog framework's showing rules
+  // (test mode, the active monitor) apply to it as to every message box of the module.
+  toolkit::Owned<toolkit::TMessageForm> form(toolkit::CreateMessageDialog(message, DialogType(type), DialogButtons(buttons)));
+  form->SetCaption(caption);
+  return form->ShowModal();
 }
 
 int ShowErrorDialog(const std::string& message, const std::string& caption) {

@@ -6,7 +6,7 @@
 #include "base/out_param.h"
 #include "base/win_handles.h"
 #include "base/win_status.h"
-#include "dialogs/load_failed_notice.h"
+#include "dialogs/driver_failure_notice.h"
 #include "discovery/parallel_ports.h"
 #include "driver/vexio.h"
 #include "hostenv/platform.h"
@@ -64,7 +64,7 @@ class Services final : public PortManagerServices {
   std::unique_ptr<port::ParallelPort> CreatePort(uint16_t base_address) override {
     return std::make_unique<TParallelPort>(base_address);
   }
-  void ShowDriverFailureNotice() override { dialogs::ShowLoadDriverFailedNotice(); }
+  void ShowDriverFailureNotice() override { dialogs::ShowDriverFailureNotice(); }
 };
 
 Services g_services;

@@ -1,6 +1,9 @@
 #include "plugin/module_init.h"
 
+#include "controls/button_images.h"
 #include "controls/xp_controls.h"
+#include "forms/form_services.h"
+#include "forms/theme_form.h"
 #include "hostenv/host_client.h"
 #include "plugin/error_info.h"
 #include "plugin/manager.h"
@@ -25,7 +28,9 @@ void InitializeModule(HMODULE self) noexcept {
   // 4. Error information for the host on every raise.
   InstallErrorInfoHook();
   // 5. Frame theme data.
-  // 6. Dialog framework.
+  pp::forms::StartFormFrame();
+  // 6. Dialog framework: the module-wide form services.
+  pp::forms::StartFormServices();
   // 7. The one port manager.
   CreatePortManager();
 }
@@ -33,7 +38,10 @@ void InitializeModule(HMODULE self) noexcept {
 void FinalizeModule() noexcept {
   // The manager goes without a Stop: ports and driver stay as the host left them.
   DestroyPortManager();
+  pp::forms::StopFormServices();
   RemoveErrorInfoHook();
+  pp::forms::EndFormFrame();
+  pp::controls::FreeButtonImages();  // the button family's images and kind glyphs
   pp::controls::EndXPControls();
 }
 

@@ -1,5 +1,7 @@
 #include "toolkit/application.h"
 
+#include "base/handler_hooks.h"
+
 #include "toolkit/errors.h"
 #include "toolkit/form.h"
 #include "toolkit/hint_window.h"
@@ -14,6 +16,7 @@ TApplication& Application() {
 }
 
 void TApplication::HandleException(TComponent* sender) {
+  TakenException taken;
   // A handler that throws in turn must not take the message loop down with it.
   try {
     try {

@@ -2,6 +2,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "toolkit/colors.h"
 #include "toolkit/errors.h"
@@ -65,9 +66,14 @@ const ColorName kNames[] = {
     {clDefault, "clDefault"},
 };
 
+ColorToStringHook g_color_to_string_hook = nullptr;
+
 }  // namespace
 
+ColorToStringHook SetColorToStringHook(ColorToStringHook hook) { return std::exchange(g_color_to_string_hook, hook); }
+
 std::string ColorToString(TColor color) {
+  if (g_color_to_string_hook) color = g_color_to_string_hook(color);
   for (const ColorName& n : kNames)
     if (n.color == color) return n.name;
   char buf[16];

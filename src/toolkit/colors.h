@@ -68,6 +68,10 @@ constexpr TColor clDefault = 0x20000000;
 
 // Colour names as layouts write them: "clBtnFace", "clRed"; any other value as "$00BBGGRR".
 std::string ColorToString(TColor color);
+// Sees every colour ColorToString is asked to name, before it is named, and answers the colour
+// to name. Answers the hook it replaces.
+using ColorToStringHook = TColor (*)(TColor color);
+ColorToStringHook SetColorToStringHook(ColorToStringHook hook);
 bool IdentToColor(const std::string& ident, TColor& color);  // names only, without case
 // A name, a decimal number or "$" and hexadecimal digits; anything else raises EConvertError.
 TColor StringToColor(const std::string& text);

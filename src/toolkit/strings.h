@@ -37,8 +37,9 @@ class TStrings {
   virtual int IndexOf(const std::string& s) const;
   int IndexOfObject(const void* object) const;
   int IndexOfName(const std::string& name) const;
-  void Exchange(int a, int b);
-  void Move(int from, int to);
+  // Virtual: a list backed by objects (a page control's pages) moves the objects themselves.
+  virtual void Exchange(int a, int b);
+  virtual void Move(int from, int to);
   bool Equals(const TStrings& other) const;
 
   // "name=value" lines.

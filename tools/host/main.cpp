@@ -4,6 +4,10 @@
 //
 //   host [report]   load the plug-in and print the port report (the default)
 //   host load       load the plug-in, get the manager, unload; nothing else
+//   host dialog     open the Status/Control dialog on the active port for a person at a display
+//   host picture status|notice FILE.bmp
+//                   save the Status/Control dialog (after "Read and Update Display") or the
+//                   driver failure notice as a picture, then close it
 //   host probe      run the library's host binding in this process and print every answer
 //                   (see probe.cpp)
 // Every call into the host is recorded in the PPHOST_LOG file (settings.h); the first record is
@@ -19,6 +23,7 @@
 #include "client.h"
 #include "port_report.h"
 #include "probe.h"
+#include "status_dialog.h"
 
 namespace {
 
@@ -39,7 +44,7 @@ HWND CreateMainWindow() {
                          nullptr, nullptr, wc.hInstance, nullptr);
 }
 
-int RunWithPlugin(const std::string& command) {
+int RunWithPlugin(const std::string& command, int argc, char** argv) {
   const std::string path = OwnFolder() + "ParallelPort.dll";
   HMODULE plugin = LoadLibraryA(path.c_str());
   if (!plugin) {
@@ -56,6 +61,11 @@ int RunWithPlugin(const std::string& command) {
     rc = 3;
   } else if (command == "load") {
     std::printf("Manager ready\n");
+  } else if (command == "dialog") {
+    rc = host::OpenStatusDialog(manager);
+  } else if (command == "picture" && argc > 3) {
+    const std::string what = argv[2];
+    rc = what == "notice" ? host::SaveNoticePicture(manager, argv[3]) : host::SaveStatusDialogPicture(manager, argv[3]);
   } else {
     std::printf("Host: %s\nPlug-in: %s\n", (OwnFolder()).c_str(), path.c_str());
     rc = host::PrintPortReport(manager);
@@ -76,10 +86,10 @@ int main(int argc, char** argv) {
   int rc;
   if (command == "probe") {
     rc = host::RunProbe(argc - 2, argv + 2);
-  } else if (command == "report" || command == "load") {
-    rc = RunWithPlugin(command);
+  } else if (command == "report" || command == "load" || command == "dialog" || command == "picture") {
+    rc = RunWithPlugin(command, argc, argv);
   } else {
-    std::fprintf(stderr, "usage: host [report|load|probe ...]\n");
+    std::fprintf(stderr, "usage: host [report|load|dialog|picture status|notice FILE|probe ...]\n");
     rc = 2;
   }
   host::Record("host: client references " + std::to_string(host::ClientExtraReferences()));

@@ -1,6 +1,5 @@
 #include "controls/tabs/scroll_buttons.h"
 
-#include "controls/tabs/tab_look.h"
 #include "controls/tabs/tab_painting.h"
 
 namespace pp::controls {
@@ -115,6 +114,11 @@ void TXPScrollButtons::Dispatch(TMessage& m) {
       break;
     case WM_NCDESTROY:
       timer_ = 0;  // the window's timers go with it
+      theme_.Close();
+      break;
+    case WM_THEMECHANGED:
+      theme_.Close();
+      Invalidate();
       break;
   }
   TCustomControl::Dispatch(m);
@@ -122,8 +126,9 @@ void TXPScrollButtons::Dispatch(TMessage& m) {
 
 void TXPScrollButtons::Paint() {
   HDC dc = Canvas().Handle();
-  const TabLook look = CurrentTabLook();
-  TabTheme theme(look == TabLook::Themed ? Handle() : nullptr, L"SCROLLBAR");
+  const TXPLookMode look = GetXPLookMode();
+  if (look == xlmThemed && !theme_) theme_.Open(Handle());
+  HTHEME theme = look == xlmThemed ? theme_.get() : nullptr;
   for (Part part : {Up, Down}) {
     ScrollArrowState state = !Enabled()                            ? ScrollArrowState::Disabled
                              : (pressed_ == part && inside_)        ? ScrollArrowState::Pressed

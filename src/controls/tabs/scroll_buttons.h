@@ -4,6 +4,7 @@
 // under the mouse is drawn hot.
 #pragma once
 
+#include "controls/theme_services.h"
 #include "toolkit/win_control.h"
 
 namespace pp::controls {
@@ -44,6 +45,7 @@ class TXPScrollButtons : public toolkit::TCustomControl {
   Part pressed_ = None;
   bool inside_ = false;  // the pressed button is under the mouse
   UINT_PTR timer_ = 0;
+  ThemeHandle theme_{L"SCROLLBAR"};
 };
 
 }  // namespace pp::controls

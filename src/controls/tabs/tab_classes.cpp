@@ -2,6 +2,9 @@
 
 namespace pp::layout {
 
+// The themed base class publishes nothing of its own here, so the descriptions go straight from
+// the toolkit's windowed control to the tab classes.
+
 using namespace controls;
 using toolkit::TComponent;
 using toolkit::TNotifyEvent;
@@ -12,15 +15,9 @@ const EnumInfo& EnumTraits<TWinXPTabPosition>::Info() {
 }
 
 template <>
-const ClassInfo& ClassOf<TTabThemedBase>() {
-  static const ClassInfo info = ClassBuilder<TTabThemedBase, toolkit::TWinControl>("TTabThemedBase").Build();
-  return info;
-}
-
-template <>
 const ClassInfo& ClassOf<TWinXPCustomTabControl>() {
   static const ClassInfo info =
-      ClassBuilder<TWinXPCustomTabControl, TTabThemedBase>("TWinXPCustomTabControl")
+      ClassBuilder<TWinXPCustomTabControl, toolkit::TWinControl>("TWinXPCustomTabControl")
           .Property("PassFocusOnChange", &TWinXPCustomTabControl::PassFocusOnChange,
                     &TWinXPCustomTabControl::SetPassFocusOnChange)
           .Default(false)
@@ -49,7 +46,7 @@ const ClassInfo& ClassOf<TWinXPPageControl>() {
 template <>
 const ClassInfo& ClassOf<TWinXPTabSheet>() {
   static const ClassInfo info =
-      ClassBuilder<TWinXPTabSheet, TTabThemedBase>("TWinXPTabSheet")
+      ClassBuilder<TWinXPTabSheet, toolkit::TWinControl>("TWinXPTabSheet")
           .Property("BorderWidth", &TWinXPTabSheet::BorderWidth, &TWinXPTabSheet::SetBorderWidth).Default(0)
           .Property("ImageIndex", &TWinXPTabSheet::ImageIndex, &TWinXPTabSheet::SetImageIndex).Default(-1)
           .Property("PageIndex", &TWinXPTabSheet::PageIndex, &TWinXPTabSheet::SetPageIndex).NotStored()
@@ -64,7 +61,7 @@ const ClassInfo& ClassOf<TWinXPTabSheet>() {
 namespace {
 // Built when the module starts, so that DynamicRef knows these classes from the first query on.
 const bool kDescribed = [] {
-  for (const ClassInfo* cls : {&ClassOf<TTabThemedBase>(), &ClassOf<TWinXPCustomTabControl>(),
+  for (const ClassInfo* cls : {&ClassOf<TWinXPCustomTabControl>(),
                                &ClassOf<TWinXPPageControl>(), &ClassOf<TWinXPTabSheet>()})
     static_cast<void>(cls);
   return true;

@@ -13,7 +13,6 @@ struct EnumTraits<controls::TWinXPTabPosition> {
   static const EnumInfo& Info();
 };
 
-template <> const ClassInfo& ClassOf<controls::TTabThemedBase>();
 template <> const ClassInfo& ClassOf<controls::TWinXPCustomTabControl>();
 template <> const ClassInfo& ClassOf<controls::TWinXPPageControl>();
 template <> const ClassInfo& ClassOf<controls::TWinXPTabSheet>();

@@ -1,5 +1,10 @@
 #include "controls/tabs/tab_painting.h"
 
+#include <memory>
+
+#include "controls/alpha_image.h"
+#include "controls/draw_helpers.h"
+#include "controls/theme_services.h"
 #include "toolkit/handles.h"
 
 namespace pp::controls {
@@ -37,6 +42,30 @@ class ClipTo {
  private:
   SavedDCState saved_;
 };
+
+// The Luna look's images, loaded once, on first use, for the life of the library; none when
+// the plug-in carries them not (the look is then drawn by hand).
+struct LunaImages {
+  std::unique_ptr<TAlphaImage> pane;
+  std::unique_ptr<TAlphaImage> items[4];  // middle, left edge, right edge, both edges
+  bool loaded = false;
+  LunaImages() {
+    try {
+      pane = std::make_unique<TAlphaImage>("TABPANEEDGE");
+      const char* names[4] = {"TABITEMTOP", "TABITEMTOPLEFT", "TABITEMTOPRIGHT", "TABITEMTOPBOTH"};
+      for (int i = 0; i < 4; ++i) items[i] = std::make_unique<TAlphaImage>(names[i]);
+      loaded = true;
+    } catch (const std::exception&) {
+      pane.reset();
+      for (auto& item : items) item.reset();
+    }
+  }
+};
+
+const LunaImages& Images() {
+  static const LunaImages images;
+  return images;
+}
 
 int FamilyBase(int detail) {
   if (detail >= kTabDetailBoth) return kTabDetailBoth;
@@ -84,34 +113,37 @@ void DrawClassicTab(HDC dc, const RECT& e, TWinXPTabPosition position) {
 
 }  // namespace
 
-PaneEdges TabPaneEdges(TabLook look, const TabTheme& theme, HDC dc) {
+bool LunaTabImagesLoaded() { return Images().loaded; }
+
+PaneEdges TabPaneEdges(TXPLookMode look, HTHEME theme, HDC dc) {
   switch (look) {
-    case TabLook::Luna: return {2, 4};
-    case TabLook::Themed: {
-      if (!theme) return {3, 3};
-      RECT box{0, 0, 20, 20};
-      RECT c = theme.ContentRect(dc, kTabPartPane, 0, box);
+    case xlmLuna: return {2, 4};
+    case xlmThemed: {
+      RECT box{0, 0, 20, 20}, c = box;
+      if (!theme || FAILED(UxGetThemeBackgroundContentRect(theme, dc, kTabPartPane, 0, &box, &c))) return {3, 3};
       return {c.top - box.top, box.bottom - c.bottom};
     }
     default: return {3, 3};
   }
 }
 
-void DrawTabPane(HDC dc, TabLook look, const TabTheme& theme, const RECT& d, const RECT& clip) {
+void DrawTabPane(HDC dc, TXPLookMode look, HTHEME theme, const RECT& d, const RECT& clip) {
   ClipTo clipped(dc, clip);
   switch (look) {
-    case TabLook::Themed:
-      if (theme) {
-        theme.DrawBackground(dc, kTabPartPane, 0, d, &clip);
-        return;
-      }
+    case xlmThemed:
+      if (theme && SUCCEEDED(UxDrawThemeBackground(theme, dc, kTabPartPane, 0, &d, &clip))) return;
       [[fallthrough]];
-    case TabLook::Classic: {
+    case xlmClassic: {
       RECT r = d;
       DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT);
       return;
     }
-    case TabLook::Luna: {
+    case xlmLuna: {
+      if (Images().loaded) {
+        const TAlphaImage& pane = *Images().pane;
+        DrawNineSlice(d, RECT{2, 2, 43, 43}, RECT{0, 0, pane.Width(), pane.Height()}, false, pane.Bitmap(), dc);
+        return;
+      }
       Fill(dc, d, kLunaPaneFace);
       Frame(dc, d, kLunaPaneBorder);
       // A soft shadow inside the right and bottom edges.
@@ -122,10 +154,10 @@ void DrawTabPane(HDC dc, TabLook look, const TabTheme& theme, const RECT& d, con
   }
 }
 
-void DrawTabFace(HDC dc, TabLook look, const TabTheme& theme, int detail, const RECT& face, const RECT& clip,
+void DrawTabFace(HDC dc, TXPLookMode look, HTHEME theme, int detail, const RECT& face, const RECT& clip,
                  TWinXPTabPosition position) {
-  if (look == TabLook::Themed && !theme) look = TabLook::Classic;
-  if (look == TabLook::Classic) {
+  if (look == xlmThemed && !theme) look = xlmClassic;
+  if (look == xlmClassic) {
     ClipTo clipped(dc, clip);
     RECT e = face;
     e.right = clip.right;
@@ -136,10 +168,14 @@ void DrawTabFace(HDC dc, TabLook look, const TabTheme& theme, int detail, const 
   const int w = face.right - face.left, h = face.bottom - face.top;
   if (w <= 0 || h <= 0) return;
   auto draw_upright = [&](HDC target, const RECT& r, const RECT* c) {
-    if (look == TabLook::Themed)
-      theme.DrawBackground(target, ThemePartOf(base), detail - base + 1, r, c);
-    else
+    if (look == xlmThemed) {
+      UxDrawThemeBackground(theme, target, ThemePartOf(base), detail - base + 1, &r, c);
+    } else if (Images().loaded) {
+      const TAlphaImage& item = *Images().items[(base - kTabDetailMiddle) / 5];
+      DrawNineSlice(r, RECT{5, 5, 12, 12}, ToRECT(item.Frame(detail - base, 5)), false, item.Bitmap(), target);
+    } else {
       DrawLunaTab(target, r, detail - base);
+    }
   };
   if (position == tpTop) {
     ClipTo clipped(dc, clip);
@@ -159,14 +195,13 @@ void DrawTabFace(HDC dc, TabLook look, const TabTheme& theme, int detail, const 
   StretchBlt(dc, face.left, face.bottom - 1, w, -h, memory.get(), 0, 0, w, h, SRCCOPY);
 }
 
-void DrawScrollArrow(HDC dc, TabLook look, const TabTheme& theme, const RECT& r, bool left, ScrollArrowState state) {
-  if (look == TabLook::Themed && theme) {
+void DrawScrollArrow(HDC dc, TXPLookMode look, HTHEME theme, const RECT& r, bool left, ScrollArrowState state) {
+  if (look == xlmThemed && theme) {
     // The scroll bar's arrow buttons: left 9..12, right 13..16 (normal, hot, pressed, disabled).
     const int s = (left ? 9 : 13) + static_cast<int>(state);
-    theme.DrawBackground(dc, 1, s, r, nullptr);
-    return;
+    if (SUCCEEDED(UxDrawThemeBackground(theme, dc, 1, s, &r, nullptr))) return;
   }
-  if (look == TabLook::Luna) {
+  if (look == xlmLuna) {
     const COLORREF border = state == ScrollArrowState::Disabled ? RGB(201, 199, 186) : RGB(0, 60, 116);
     const COLORREF top = state == ScrollArrowState::Pressed ? RGB(220, 220, 215)
                          : state == ScrollArrowState::Hot   ? RGB(255, 255, 255)
@@ -188,6 +223,7 @@ void DrawScrollArrow(HDC dc, TabLook look, const TabTheme& theme, const RECT& r,
   UINT flags = DFCS_SCROLLLEFT;
   if (!left) flags = DFCS_SCROLLRIGHT;
   if (state == ScrollArrowState::Pressed) flags |= DFCS_PUSHED | DFCS_FLAT;
+  if (state == ScrollArrowState::Hot) flags |= DFCS_HOT;
   if (state == ScrollArrowState::Disabled) flags |= DFCS_INACTIVE;
   DrawFrameControl(dc, &c, DFC_SCROLL, flags);
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/tabs/tab_look.h"
+#include "controls/theme_services.h"
 #include "toolkit/application.h"
 #include "toolkit/errors.h"
 #include "toolkit/form.h"
@@ -13,7 +13,7 @@ using namespace toolkit;
 
 // ---- the sheet
 
-TWinXPTabSheet::TWinXPTabSheet(TComponent* owner) : TTabThemedBase(owner) {
+TWinXPTabSheet::TWinXPTabSheet(TComponent* owner) : TXPCustomControl(owner) {
   SetAlign(alClient);
   SetControlStyle(ControlStyle().Include(csAcceptsControls).Include(csDoubleClicks).Include(csNoDesignVisible));
   SetVisible(false);
@@ -23,7 +23,7 @@ TWinXPTabSheet::TWinXPTabSheet(TComponent* owner) : TTabThemedBase(owner) {
 }
 
 void TWinXPTabSheet::CreateParams(TCreateParams& params) {
-  TTabThemedBase::CreateParams(params);
+  TXPCustomControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
   params.WindowClass.style &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW);
 }
@@ -31,7 +31,7 @@ void TWinXPTabSheet::CreateParams(TCreateParams& params) {
 void TWinXPTabSheet::BeforeDestruction() {
   IncludeState(csDestroying);
   if (page_control_) page_control_->RemovePage(this);
-  TTabThemedBase::BeforeDestruction();
+  TXPCustomControl::BeforeDestruction();
 }
 
 void TWinXPTabSheet::SetParent(TWinControl* parent) {
@@ -40,14 +40,14 @@ void TWinXPTabSheet::SetParent(TWinControl* parent) {
     if (page_control_)
       SetPageControl(nullptr);
     else
-      TTabThemedBase::SetParent(nullptr);
+      TXPCustomControl::SetParent(nullptr);
     return;
   }
   auto* control = dynamic_cast<TWinXPPageControl*>(parent);
   if (!control) {
     if (Owner()) Raise(EInvalidOperation(std::string(ClassName()) + " can be inserted only in TWinXPPageControl."));
     if (page_control_) SetPageControl(nullptr);
-    TTabThemedBase::SetParent(parent);
+    TXPCustomControl::SetParent(parent);
     return;
   }
   SetPageControl(control);
@@ -56,7 +56,7 @@ void TWinXPTabSheet::SetParent(TWinControl* parent) {
 void TWinXPTabSheet::SetPageControl(TWinXPPageControl* control) {
   if (control == page_control_) return;
   if (page_control_) page_control_->RemovePage(this);
-  TTabThemedBase::SetParent(control);
+  TXPCustomControl::SetParent(control);
   if (control) control->InsertPage(this, control->PageCount());
 }
 
@@ -97,9 +97,9 @@ void TWinXPTabSheet::WMEraseBkgnd(TMessage& m) {
   m.Result = 1;
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (!page_control_ || !dc) return;
-  if (CurrentTabLook() == TabLook::Themed) {
+  if (GetXPLookMode() == xlmThemed) {
     RECT r = ClientRect();
-    if (DrawThemedParentBackground(Handle(), dc, &r)) return;
+    if (SUCCEEDED(UxDrawThemeParentBackground(Handle(), dc, &r))) return;
   }
   // The page control's pane, seen through the sheet.
   POINT old;
@@ -111,8 +111,12 @@ void TWinXPTabSheet::WMEraseBkgnd(TMessage& m) {
 void TWinXPTabSheet::Dispatch(TMessage& m) {
   switch (m.Msg) {
     case WM_ERASEBKGND: WMEraseBkgnd(m); return;
+    case WM_PRINTCLIENT:
+      // The pane behind the sheet comes from erasing, which the base's printing does not do.
+      if (m.Result == 0 && (m.LParam & PRF_ERASEBKGND)) Perform(WM_ERASEBKGND, m.WParam, m.WParam);
+      break;
     case CM_SHOWINGCHANGED: {
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       // A failing handler is reported, not passed on: the page change itself has happened.
       try {
         if (Showing()) {
@@ -126,15 +130,15 @@ void TWinXPTabSheet::Dispatch(TMessage& m) {
       return;
     }
     case CM_ENABLEDCHANGED:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(CM_ENABLEDCHANGED);
       return;
     case CM_TEXTCHANGED:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       if (tab_showing_) page_control_->TabsChanged();  // the tab shows the new caption
       return;
   }
-  TTabThemedBase::Dispatch(m);
+  TXPCustomControl::Dispatch(m);
 }
 
 // ---- the page control
@@ -308,7 +312,7 @@ void TPageControlStrings::InsertObject(int index, const std::string& s, void* ob
   page->SetCaption(s);
   page->SetTabData(object);
   // Made a child before it is placed, so that the page joins at `index`, not at the end.
-  page->TTabThemedBase::SetParent(&control_);
+  page->TXPCustomControl::SetParent(&control_);
   control_.InsertPage(page, index);
 }
 

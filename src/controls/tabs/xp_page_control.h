@@ -11,7 +11,7 @@ namespace pp::controls {
 
 class TWinXPPageControl;
 
-class TWinXPTabSheet : public TTabThemedBase {
+class TWinXPTabSheet : public TXPCustomControl {
  public:
   explicit TWinXPTabSheet(toolkit::TComponent* owner);
   const char* ClassName() const override { return "TWinXPTabSheet"; }
@@ -101,9 +101,9 @@ class TPageControlStrings : public toolkit::TStrings {
   void InsertObject(int index, const std::string& s, void* object) override;
   void Delete(int index) override;
   void Clear() override;
-  // Reorder the pages themselves (the base would swap captions only).
-  void Exchange(int a, int b);
-  void Move(int from, int to);
+  // Reorder the pages themselves (the base would rename them, or free one and make another).
+  void Exchange(int a, int b) override;
+  void Move(int from, int to) override;
 
  private:
   // Every writer runs inside one tab-list change of the control.

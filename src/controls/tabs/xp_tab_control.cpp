@@ -6,6 +6,7 @@
 
 #include "controls/tabs/tab_painting.h"
 #include "controls/tabs/xp_page_control.h"
+#include "controls/xp_text.h"
 #include "toolkit/errors.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
@@ -19,6 +20,14 @@ namespace {
 
 RECT ToRect(const TabRectI& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
+std::wstring Wide(const std::string& s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(n, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
 }  // namespace
 
 void TTabControlStrings::Changed() {
@@ -26,7 +35,7 @@ void TTabControlStrings::Changed() {
   control_.TabsChanged();
 }
 
-TWinXPCustomTabControl::TWinXPCustomTabControl(TComponent* owner) : TTabThemedBase(owner) {
+TWinXPCustomTabControl::TWinXPCustomTabControl(TComponent* owner) : TXPCustomControl(owner) {
   SetControlStyle(ControlStyle().Include(csAcceptsControls).Include(csDoubleClicks));
   SetParentColor(true);
   SetTabStop(true);
@@ -46,8 +55,14 @@ TWinXPCustomTabControl::TWinXPCustomTabControl(TComponent* owner) : TTabThemedBa
 
 void TWinXPCustomTabControl::BeforeDestruction() {
   images_ = nullptr;
-  TTabThemedBase::BeforeDestruction();
+  TXPCustomControl::BeforeDestruction();
   scroll_buttons_ = nullptr;
+}
+
+void TWinXPCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TXPCustomControl::Notification(component, operation);
+  // The scroll buttons go first when the control is freed; nothing may reach them afterwards.
+  if (operation == opRemove && component == scroll_buttons_) scroll_buttons_ = nullptr;
 }
 
 TStrings& TWinXPCustomTabControl::Tabs() {
@@ -79,16 +94,20 @@ void TWinXPCustomTabControl::Measure() {
     TabInfo& t = strip_.Tabs[i];
     const std::string caption = tabs.Get(i);
     SIZE size{};
-    GetTextExtentPoint32A(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+    if (SmoothDraw()) {
+      RECT room{0, 0, 32767, 32767};
+      size = MeasureSmoothText(dc.get(), room, Wide(caption), DT_SINGLELINE, Font().Handle());
+    } else {
+      GetTextExtentPoint32A(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+    }
     t.CaptionWidth = size.cx;
     t.Visible = IsTabVisible(i);
     t.HasImage = !HasNoImage(i);
   }
   strip_.ImageWidth = images_ ? images_->Width() : 0;
   strip_.ImageHeight = images_ ? images_->Height() : 0;
-  const TabLook look = CurrentTabLook();
-  TabTheme theme(look == TabLook::Themed ? Handle() : nullptr, L"TAB");
-  PaneEdges edges = TabPaneEdges(look, theme, dc.get());
+  const TXPLookMode look = GetXPLookMode();
+  PaneEdges edges = TabPaneEdges(look, Theme(look), dc.get());
   strip_.PaneEdgeTop = edges.Top;
   strip_.PaneEdgeBottom = edges.Bottom;
   strip_.Width = Width();
@@ -103,7 +122,7 @@ void TWinXPCustomTabControl::LayoutTabs() {
 void TWinXPCustomTabControl::AdjustClientRect(RECT& rect) {
   TabRectI area = strip_.ClientArea();
   rect = ToRect(area);
-  TTabThemedBase::AdjustClientRect(rect);
+  TXPCustomControl::AdjustClientRect(rect);
 }
 
 int TWinXPCustomTabControl::StripEnd() const {
@@ -227,7 +246,7 @@ void TWinXPCustomTabControl::SetTabIndex(int i) {
 }
 
 void TWinXPCustomTabControl::Loaded() {
-  TTabThemedBase::Loaded();
+  TXPCustomControl::Loaded();
   if (loaded_tab_index_ != -2) {
     // Applied without asking or telling: the layout chose it.
     SetTabIndex(loaded_tab_index_);
@@ -279,18 +298,18 @@ void TWinXPCustomTabControl::SmoothDrawChanged() {
 // ---- window
 
 void TWinXPCustomTabControl::CreateParams(TCreateParams& params) {
-  TTabThemedBase::CreateParams(params);
+  TXPCustomControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
 }
 
 void TWinXPCustomTabControl::CreateHandle() {
-  TTabThemedBase::CreateHandle();
+  TXPCustomControl::CreateHandle();
   TabsChanged();
   UpdateScrollButtons();
 }
 
 void TWinXPCustomTabControl::SetBounds(int left, int top, int width, int height) {
-  TTabThemedBase::SetBounds(left, top, width, height);
+  TXPCustomControl::SetBounds(left, top, width, height);
   UpdateScrollButtons();
 }
 
@@ -318,9 +337,23 @@ void TWinXPCustomTabControl::KeyDown(WPARAM key, TShiftState) {
 void TWinXPCustomTabControl::Dispatch(TMessage& m) {
   switch (m.Msg) {
     case WM_ERASEBKGND: WMEraseBkgnd(m); return;
+    case WM_PRINTCLIENT:
+      // The pane comes from erasing, which the base's printing does not do.
+      if (m.Result == 0 && (m.LParam & PRF_ERASEBKGND)) Perform(WM_ERASEBKGND, m.WParam, m.WParam);
+      break;
+    case WM_THEMECHANGED:
+      theme_.Close();
+      TXPCustomControl::Dispatch(m);
+      LayoutTabs();
+      AlignControls();
+      Invalidate();
+      return;
+    case WM_DESTROY:
+      theme_.Close();
+      break;
     case WM_NCCALCSIZE: WMNCCalcSize(m); return;
     case WM_SIZE:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       Resize();
       return;
     case WM_GETDLGCODE:
@@ -329,23 +362,23 @@ void TWinXPCustomTabControl::Dispatch(TMessage& m) {
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       const int i = strip_.TabHitByClick(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
       if (i >= 0) SetTabIndex(i);
       if (TabStop()) FocusAfterChange();
       return;
     }
     case WM_MOUSEMOVE:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       SetHotTab(strip_.TabAtPoint(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)));
       return;
     case CM_MOUSELEAVE:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       SetHotTab(-1);
       return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       InvalidateStrip();
       return;
     case WM_KEYDOWN:
@@ -353,7 +386,7 @@ void TWinXPCustomTabControl::Dispatch(TMessage& m) {
       DefaultHandler(m);
       return;
     case CM_FONTCHANGED:
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       LayoutTabs();
       UpdateScrollButtons();
       AlignControls();
@@ -361,7 +394,7 @@ void TWinXPCustomTabControl::Dispatch(TMessage& m) {
       Invalidate();
       return;
     case CM_ENABLEDCHANGED: {
-      TTabThemedBase::Dispatch(m);
+      TXPCustomControl::Dispatch(m);
       Invalidate();
       for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(CM_ENABLEDCHANGED);
       return;
@@ -370,7 +403,7 @@ void TWinXPCustomTabControl::Dispatch(TMessage& m) {
     case CM_DIALOGCHAR: CMDialogChar(m); return;
     case CM_DIALOGKEY: CMDialogKey(m); return;
   }
-  TTabThemedBase::Dispatch(m);
+  TXPCustomControl::Dispatch(m);
 }
 
 void TWinXPCustomTabControl::WMNCCalcSize(TMessage& m) {
@@ -399,10 +432,15 @@ void TWinXPCustomTabControl::WMNCCalcSize(TMessage& m) {
   m.Result = WVR_VALIDRECTS;
 }
 
+HTHEME TWinXPCustomTabControl::Theme(TXPLookMode look) {
+  if (look != xlmThemed || !HandleAllocated()) return nullptr;
+  if (!theme_) theme_.Open(Handle());
+  return theme_.get();
+}
+
 void TWinXPCustomTabControl::DrawPane(HDC dc, const RECT& d, const RECT& clip) {
-  const TabLook look = CurrentTabLook();
-  TabTheme theme(look == TabLook::Themed ? Handle() : nullptr, L"TAB");
-  DrawTabPane(dc, look, theme, d, clip);
+  const TXPLookMode look = GetXPLookMode();
+  DrawTabPane(dc, look, Theme(look), d, clip);
 }
 
 void TWinXPCustomTabControl::WMEraseBkgnd(TMessage& m) {
@@ -435,7 +473,7 @@ void TWinXPCustomTabControl::Paint() {
       above.bottom = strip_.DisplayRect.Top;
     else
       above.top = strip_.DisplayRect.Bottom;
-    PaintParentImage(dc, &above);
+    PaintParentImage(this, dc, &above);
     {
       SavedDCState clip(dc);
       if (scroll_buttons_ && scroll_buttons_->Visible()) {
@@ -476,11 +514,8 @@ void TWinXPCustomTabControl::DrawTab(int i, const RECT& r, bool selected) {
     else
       f.top -= 1;
   }
-  const TabLook look = CurrentTabLook();
-  {
-    TabTheme theme(look == TabLook::Themed ? Handle() : nullptr, L"TAB");
-    DrawTabFace(dc, look, theme, d, f, k, strip_.Position);
-  }
+  const TXPLookMode look = GetXPLookMode();
+  DrawTabFace(dc, look, Theme(look), d, f, k, strip_.Position);
   RECT t = f;
   t.left += 6;
   if (selected) {
@@ -496,14 +531,8 @@ void TWinXPCustomTabControl::DrawTab(int i, const RECT& r, bool selected) {
       q.bottom -= 3;
     }
   }
-  const std::string caption = Tabs().Get(i);
-  {
-    SavedDCState saved(dc);
-    SelectObject(dc, Font().Handle());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ColorToRGB(Enabled() ? clBtnText : clGrayText));
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &t, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-  }
+  DrawXPText(strip_canvas_, t, Wide(Tabs().Get(i)), xeNone, SmoothDraw() ? dtfSmooth : 0, xvaCenter, xhaLeft,
+             clBtnText, Font());
   if (selected && Focused()) DrawFocusRect(dc, &q);
   if (images_ && images_->Count() > 0 && i < images_->Count() && !HasNoImage(i)) {
     const int top = selected ? q.top : t.top;
@@ -521,7 +550,7 @@ void TWinXPCustomTabControl::CMDialogChar(TMessage& m) {
       return;
     }
   }
-  TTabThemedBase::Dispatch(m);
+  TXPCustomControl::Dispatch(m);
 }
 
 void TWinXPCustomTabControl::CMDialogKey(TMessage& m) {
@@ -532,7 +561,9 @@ void TWinXPCustomTabControl::CMDialogKey(TMessage& m) {
     m.Result = 1;
     return;
   }
-  TTabThemedBase::Dispatch(m);
+  // On to the pages (Enter and Esc reach the buttons). Not through Dispatch: that calls this
+  // override again, for ever.
+  toolkit::TWinControl::CMDialogKey(m);
 }
 
 void TWinXPCustomTabControl::CMControlListChange(TMessage& m) {
@@ -540,7 +571,7 @@ void TWinXPCustomTabControl::CMControlListChange(TMessage& m) {
   if (m.LParam && control && control != scroll_buttons_ &&
       !dynamic_cast<TWinXPTabSheet*>(control))
     Raise(EInvalidOperation(std::string(control->ClassName()) + " can't be inserted into " + ClassName() + "."));
-  TTabThemedBase::Dispatch(m);
+  TXPCustomControl::Dispatch(m);
 }
 
 }  // namespace pp::controls

@@ -9,7 +9,8 @@
 
 #include "controls/tabs/scroll_buttons.h"
 #include "controls/tabs/tab_metrics.h"
-#include "controls/tabs/themed_base.h"
+#include "controls/theme_services.h"
+#include "controls/xp_controls.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/strings.h"
 
@@ -31,7 +32,7 @@ class TTabControlStrings : public toolkit::TStringList {
 
 using TTabChangingEvent = std::function<void(toolkit::TComponent* sender, bool& allow_change)>;
 
-class TWinXPCustomTabControl : public TTabThemedBase {
+class TWinXPCustomTabControl : public TXPCustomControl {
  public:
   explicit TWinXPCustomTabControl(toolkit::TComponent* owner);
   const char* ClassName() const override { return "TWinXPCustomTabControl"; }
@@ -106,6 +107,7 @@ class TWinXPCustomTabControl : public TTabThemedBase {
   void SmoothDrawChanged() override;
   void Loaded() override;
   void BeforeDestruction() override;
+  void Notification(toolkit::TComponent* component, toolkit::TOperation operation) override;
   void AdjustClientRect(RECT& rect) override;
   void CreateHandle() override;
   void CreateParams(toolkit::TCreateParams& params) override;
@@ -129,12 +131,15 @@ class TWinXPCustomTabControl : public TTabThemedBase {
   void CMDialogKey(toolkit::TMessage& m);
   void CMControlListChange(toolkit::TMessage& m);
   void SetHotTab(int i);
+  // The tab theme while the look is themed, opened on first use; null otherwise.
+  HTHEME Theme(TXPLookMode look);
 
   std::unique_ptr<toolkit::TStrings> tabs_;
   TabStripMetrics strip_;
   TXPScrollButtons* scroll_buttons_ = nullptr;  // owned as a component
   toolkit::TImageList* images_ = nullptr;
   toolkit::TCanvas strip_canvas_;
+  ThemeHandle theme_{L"TAB"};
   bool pass_focus_on_change_ = false;
   bool keep_selected_visible_ = false;
   bool changing_ = false;

@@ -107,3 +107,43 @@ TEST_F(BitBtn, EveryKindFindsItsGlyph) {
 
 }  // namespace
 }  // namespace pp::controls::testing
+
+namespace pp::controls::testing {
+namespace {
+
+int CountPixels(const Dib& dib, uint32_t rgb) {
+  int n = 0;
+  for (int y = 0; y < dib.height; ++y)
+    for (int x = 0; x < dib.width; ++x) n += dib.Pixel(x, y) == rgb;
+  return n;
+}
+
+// A one-cell glyph disabled: its pixels become the lightened grey of their brightness (navy:
+// 255 - (255 - 14) / 2 = 135), the transparent colour stays transparent.
+TEST(BitBtnGlyphPixels, DisabledGlyphIsGreyedAndKeepsItsTransparentPixels) {
+  StartButtonTests();
+  Owned<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 200, 80);
+  auto* b = new TXPBitBtn(form.get());
+  b->SetBounds(10, 10, 60, 30);
+  b->SetParent(form.get());
+  toolkit::TBitmap glyph;
+  glyph.SetSize(16, 16);
+  glyph.Canvas().Brush().SetColor(toolkit::clFuchsia);
+  glyph.Canvas().FillRect(RECT{0, 0, 16, 16});
+  glyph.Canvas().Brush().SetColor(toolkit::clNavy);
+  glyph.Canvas().FillRect(RECT{4, 4, 12, 12});
+  b->SetGlyph(glyph);
+  Dib enabled(60, 30), disabled(60, 30);
+  PrintInto(enabled, *b);
+  b->SetEnabled(false);
+  PrintInto(disabled, *b);
+  EXPECT_EQ(CountPixels(enabled, 0x000080), 64) << "the navy square, whole";
+  EXPECT_EQ(CountPixels(enabled, 0xFF00FF), 0) << "the transparent colour is not drawn";
+  EXPECT_EQ(CountPixels(disabled, 0x878787), 64) << "greyed";
+  EXPECT_EQ(CountPixels(disabled, 0x000080), 0);
+  EXPECT_EQ(CountPixels(disabled, 0xFF00FF), 0);
+}
+
+}  // namespace
+}  // namespace pp::controls::testing

@@ -206,3 +206,34 @@ TEST_F(CheckBoxClicks, StateQueryReportsAChangeUntilMarkedSeen) {
 
 }  // namespace
 }  // namespace pp::controls::testing
+
+namespace pp::controls::testing {
+namespace {
+
+// The box's window is at least the box plus 4 pixels high, and at least the caption's text
+// height plus 2 once a font is set; it never shrinks by itself.
+TEST(CheckBoxSize, GrowsToTheBoxAndTheCaptionNeverShrinks) {
+  StartButtonTests();
+  Owned<TForm> form(new TForm(nullptr));
+  form->SetBounds(0, 0, 200, 120);
+  auto* box = new TXPCheckBox(form.get());
+  box->SetBounds(4, 4, 150, 8);
+  box->SetCaption("&Grow");
+  box->SetParent(form.get());
+  box->HandleNeeded();
+  EXPECT_GE(box->Height(), 17) << "at least the box (13) plus 4";
+  box->Font().SetHeight(-30);
+  HDC dc = GetDC(nullptr);
+  SelectObject(dc, box->Font().Handle());
+  SIZE text{};
+  GetTextExtentPoint32A(dc, "Grow", 4, &text);
+  SelectObject(dc, GetStockObject(SYSTEM_FONT));
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(box->Height(), text.cy + 2) << "the caption's height plus 2";
+  const int tall = box->Height();
+  box->Font().SetHeight(-8);
+  EXPECT_EQ(box->Height(), tall) << "a smaller font leaves the height";
+}
+
+}  // namespace
+}  // namespace pp::controls::testing

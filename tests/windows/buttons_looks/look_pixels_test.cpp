@@ -169,5 +169,35 @@ TEST_F(LookPixels, ButtonBarRowsOfTheStatusDialog) {
   EXPECT_EQ(dib.Pixel(0, 38), face_rgb) << "the last row";
 }
 
+// WM_PRINTCLIENT paints what WM_PAINT puts on the screen, for each control in the run's look.
+TEST_F(LookPixels, PrintClientPaintsWhatPaintShows) {
+  auto* box = new TXPCheckBox(form.get());
+  box->SetBounds(10, 10, 120, 17);
+  box->SetCaption("&Check");
+  box->SetState(cbChecked);
+  box->SetParent(form.get());
+  auto* button = new TXPBitBtn(form.get());
+  button->SetBounds(140, 10, 80, 26);
+  button->SetCaption("&Button");
+  button->SetDefault(true);
+  button->SetParent(form.get());
+  auto* panel = new TXPExtPanel(form.get());
+  panel->SetBounds(10, 50, 200, 40);
+  panel->SetKind(epkGradient);
+  panel->SetParent(form.get());
+  Pump();
+  for (toolkit::TWinControl* c : {static_cast<toolkit::TWinControl*>(box), static_cast<toolkit::TWinControl*>(button),
+                                  static_cast<toolkit::TWinControl*>(panel)}) {
+    Dib screen(c->Width(), c->Height()), printed(c->Width(), c->Height());
+    RedrawWindow(c->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    GdiFlush();
+    HDC dc = GetDC(c->Handle());
+    BitBlt(screen.dc(), 0, 0, c->Width(), c->Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(c->Handle(), dc);
+    PrintInto(printed, *c);
+    EXPECT_EQ(printed.Difference(screen, RECT{0, 0, c->Width(), c->Height()}), "") << c->ClassName();
+  }
+}
+
 }  // namespace
 }  // namespace pp::controls::testing

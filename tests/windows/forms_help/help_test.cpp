@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/tabs/xp_page_control.h"
 #include "forms/help_routes.h"
 #include "forms_fixture.h"
 #include "hostenv/folders.h"
@@ -171,6 +172,46 @@ TEST_F(HelpFixture, F1OnAPageControlWithoutActivePageShowsTheFormsTopic) {
   dialog->Perform(toolkit::CM_CHILDKEY, VK_F1, reinterpret_cast<LPARAM>(pages));
   EXPECT_EQ(log.Calls("IHostProcessLauncher.RunProcess"),
             (std::vector<std::string>{kKnowledgeCenter, DynamicHelpCall(".chm::/Dlg_PortForm.htm", true)}));
+}
+
+// The real containers: F1 on a box of a themed sheet shows the sheet's topic, and the form's
+// when the sheet has none.
+TEST_F(HelpFixture, F1InsideAThemedSheetFindsTheSheetsTopic) {
+  SetHelpContainerQuery(previous_query);  // the library's own query
+  const struct {
+    const char* control_ids;
+    const char* address;
+  } cases[] = {
+      {"Dlg_TabSheet_Data=40\n", "wth.chm::/Dlg_TabSheet_Data.htm"},
+      {"", ".chm::/Dlg_PortForm.htm"},
+  };
+  for (const auto& c : cases) {
+    ScopedFile ids(HelpIdFile(), "Dlg_PortForm=12\n");
+    ScopedFile control_ids(WhatsThisIdFile(), c.control_ids);
+    TWinControl* box = nullptr;
+    dialog = MakeDialog({}, [&](TestDialog* d) {
+      auto* pages = new controls::TWinXPPageControl(d);
+      pages->SetName("PageControl_Data");
+      pages->SetBounds(10, 10, 150, 120);
+      pages->SetParent(d);
+      auto* sheet = new controls::TWinXPTabSheet(d);
+      sheet->SetName("TabSheet_Data");
+      sheet->SetCaption("Data Bit Outputs");
+      sheet->SetPageControl(pages);
+      box = new TWinControl(d);
+      box->SetName("CheckBox_D0");
+      box->SetTabStop(true);
+      box->SetBounds(5, 5, 60, 20);
+      box->SetParent(sheet);
+    });
+    dialog->Show();
+    Pump();
+    log.Clear();
+    F1On(box);
+    EXPECT_EQ(log.Calls("IHostProcessLauncher.RunProcess"),
+              (std::vector<std::string>{kKnowledgeCenter, DynamicHelpCall(c.address, true)}))
+        << "what's-this ids: " << c.control_ids;
+  }
 }
 
 TEST_F(HelpFixture, IntegratedHelpSystemGetsTheAddress) {

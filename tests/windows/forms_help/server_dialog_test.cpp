@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/form_bounds.h"
+#include "forms/locale_fonts.h"
 #include "forms_fixture.h"
 #include "hostenv/preferences.h"
 #include "toolkit/messages.h"
@@ -229,6 +230,32 @@ TEST(ServerDialog, WithoutAHostFontControlsKeepTheirOwn) {
   });
   EXPECT_FALSE(dialog->UseHostFont());
   EXPECT_EQ(label->Font().Name(), "Courier New");
+}
+
+TEST(ServerDialog, ShowingGoesOnWhenOnShowRaises) {
+  toolkit::testing::HandledExceptions().clear();
+  Owned<TestDialog> dialog = MakeDialog({});
+  dialog->SetPosition(poScreenCenter);
+  dialog->OnShow = [](TComponent*) { throw std::runtime_error("OnShow failed"); };
+  dialog->Show();
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(dialog->Handle()));
+  EXPECT_EQ(toolkit::testing::HandledExceptions(), std::vector<std::string>{"OnShow failed"});
+}
+
+TEST(ServerDialog, LateControlsGetLocaleFontsFromTheHost) {
+  HostLog log;
+  HostSetting locale("PPHOST_GetUseSystemLocaleLanguage", "1");
+  HostSetting update("PPHOST_UpdateFont", "1");
+  HostSetting face("PPHOST_UPDATEFONT_FACE", "Arial");
+  SetFontSubstitutionOn(true);
+  Owned<TestDialog> dialog = MakeDialog({});
+  ASSERT_TRUE(dialog->UseLocaleLanguage());
+  auto* late = new TButton(dialog.get());
+  late->SetParent(dialog.get());
+  SetFontSubstitutionOn(false);
+  EXPECT_EQ(late->Font().Name(), "Arial");
+  EXPECT_FALSE(log.Calls("ClientAPI_UpdateFont(").empty());
 }
 
 // Test mode: a modal show writes one line and ends the process, here in a child.

@@ -1,5 +1,5 @@
-// The message dialog outside test mode: a real modal box, found and answered by another thread
-// the way a user would, with a real click on one of its buttons.
+// The message dialog outside test mode: a real modal box (the toolkit's message form), found and
+// answered by another thread the way a user would, with a real click on one of its buttons.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -20,22 +20,35 @@ struct Seen {
   bool found = false;
 };
 
-// Waits for the box captioned caption, notes it and clicks the button with the given id.
-std::thread AnswerBox(const std::string& caption, int button, Seen& seen) {
+struct FindButton {
+  const char* text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchButton(HWND child, LPARAM p) {
+  auto* f = reinterpret_cast<FindButton*>(p);
+  char label[64] = {};
+  GetWindowTextA(child, label, sizeof label);
+  if (std::string(label) != f->text) return TRUE;
+  f->found = child;
+  return FALSE;
+}
+
+// Waits for the visible box captioned caption (the toolkit's message form), notes it and clicks
+// the button with the given text.
+std::thread AnswerBox(const std::string& caption, const char* button, Seen& seen) {
   return std::thread([caption, button, &seen] {
     for (int i = 0; i < 300; ++i) {
-      if (HWND box = FindWindowA("#32770", caption.c_str())) {
+      HWND box = FindWindowA("TMessageForm", caption.c_str());
+      if (box && IsWindowVisible(box)) {
         seen.found = true;
         char text[128] = {};
         GetWindowTextA(box, text, sizeof text);
         seen.caption = text;
         GetWindowRect(box, &seen.rect);
-        HWND control = GetDlgItem(box, button);
-        if (control) {
-          SendMessageA(control, BM_CLICK, 0, 0);
-        } else {
-          PostMessageA(box, WM_COMMAND, button, 0);
-        }
+        FindButton find{button};
+        EnumChildWindows(box, &MatchButton, reinterpret_cast<LPARAM>(&find));
+        if (find.found) SendMessageA(find.found, BM_CLICK, 0, 0);
         return;
       }
       Sleep(100);
@@ -46,15 +59,19 @@ std::thread AnswerBox(const std::string& caption, int button, Seen& seen) {
 TEST(MessageDialog, ButtonsAndModalResult) {
   struct Case {
     unsigned buttons;
-    int click;
+    const char* click;
     int result;
   };
+  // The last three are sets the system's message box does not have.
   const Case cases[] = {
-      {mbYes | mbNo, IDNO, mrNo},
-      {mbYes | mbNo | mbCancel, IDYES, mrYes},
-      {mbOK | mbCancel, IDCANCEL, mrCancel},
-      {mbAbort | mbRetry | mbIgnore, IDRETRY, mrRetry},
-      {mbOK, IDOK, mrOk},
+      {mbYes | mbNo, "&No", mrNo},
+      {mbYes | mbNo | mbCancel, "&Yes", mrYes},
+      {mbOK | mbCancel, "Cancel", mrCancel},
+      {mbAbort | mbRetry | mbIgnore, "&Retry", mrRetry},
+      {mbOK, "OK", mrOk},
+      {mbRetry | mbIgnore, "&Ignore", mrIgnore},
+      {mbYes | mbCancel, "Cancel", mrCancel},
+      {mbAbort | mbOK, "&Abort", mrAbort},
   };
   for (const Case& c : cases) {
     const std::string caption = "Hostenv box " + std::to_string(c.buttons);
@@ -69,7 +86,7 @@ TEST(MessageDialog, ButtonsAndModalResult) {
 
 TEST(MessageDialog, ErrorDialogCaptionAndPlace) {
   Seen seen;
-  std::thread answer = AnswerBox("Error", IDOK, seen);
+  std::thread answer = AnswerBox("Error", "OK", seen);
   EXPECT_EQ(ShowErrorDialog("Something failed"), mrOk);
   answer.join();
   ASSERT_TRUE(seen.found) << "expected a box captioned Error";

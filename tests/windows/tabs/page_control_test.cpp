@@ -5,54 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "tabs_fixture.h"
+#include "tab_fixture.h"
 #include "toolkit/errors.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
-
-int TextHeightOf(TFont& font) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font.Handle());
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return tm.tmHeight;
-}
-
-TEST(PageLayout, OneSheetAsInTheDialogPerLook) {
-  struct Case {
-    TabLook look;
-    const char* name;
-    int pane_top;
-  } cases[] = {{TabLook::Classic, "classic", 19}, {TabLook::Luna, "luna", 20}};
-  for (const Case& c : cases) {
-    LookScope look(c.look);
-    PageForm f({"Data Bit Outputs"});
-    // The dialogs' 8-point Tahoma has a text height of 13; Wine's stand-in for it gets there
-    // at another size.
-    // The dialogs' 8-point Tahoma has a text height of 13 (strip 21, pane at 19 or 20, the
-    // figures the native tests check); Wine's fonts skip 13, so the rule is checked at the
-    // height they give.
-    const int th = TextHeightOf(f.pages->Font());
-    const int pane_top = c.pane_top - 13 + th;
-    TWinXPTabSheet* sheet = f.sheets[0];
-    EXPECT_EQ(f.pages->TabsRect().bottom - f.pages->TabsRect().top, th + 8) << c.name;
-    EXPECT_EQ(f.pages->DisplayRect().top, pane_top) << c.name;
-    EXPECT_EQ(sheet->Left(), 4) << c.name;
-    EXPECT_EQ(sheet->Top(), pane_top + 4) << c.name;
-    EXPECT_EQ(sheet->Width(), 121 - 8) << c.name;
-    EXPECT_EQ(sheet->Height(), 209 - 4 - pane_top - 4) << c.name;
-    EXPECT_EQ(f.pages->ActivePage(), sheet) << c.name;
-    EXPECT_TRUE(sheet->Visible() && IsWindowVisible(sheet->Handle())) << c.name;
-    EXPECT_EQ(f.pages->TabIndex(), 0) << c.name;
-    EXPECT_EQ(f.pages->TabDetail(0), 39) << c.name << ": the only tab, selected";
-    EXPECT_FALSE(f.pages->ScrollButtons().Visible()) << c.name;
-  }
-}
 
 TEST(PageLayout, EmptyControlHasAThinStripAndNoSelection) {
   PageForm f({});
@@ -114,6 +73,7 @@ TEST(PageSelection, ClicksKeysAndAccelerators) {
   EXPECT_FALSE(IsWindowVisible(f.sheets[0]->Handle())) << "the previous page is hidden";
   EXPECT_EQ(changes, 1);
   ASSERT_EQ(GetFocus(), f.pages->Handle()) << "a click focuses the tab control";
+  EXPECT_TRUE(SendMessageA(f.pages->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS);
 
   struct Step {
     WPARAM key;
@@ -133,6 +93,19 @@ TEST(PageSelection, ClicksKeysAndAccelerators) {
   // Alt+H, the third tab's accelerator.
   f.form->Perform(CM_DIALOGCHAR, 'h', 0);
   EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+}
+
+TEST(PageSelection, HotTabFollowsTheMouse) {
+  PageForm f({"One", "Two", "Three"}, 240, 100);
+  RECT r = f.pages->TabRect(1);
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 4));
+  EXPECT_EQ(f.pages->HotTab(), 1);
+  EXPECT_EQ(f.pages->TabDetail(1), 23) << "a middle tab, hot";
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(200, 60));
+  EXPECT_EQ(f.pages->HotTab(), -1) << "over the pane";
+  SendMessageA(f.pages->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 4));
+  f.pages->Perform(CM_MOUSELEAVE);
+  EXPECT_EQ(f.pages->HotTab(), -1);
 }
 
 TEST(PageSelection, RightArrowStopsAtTheLastVisibleTab) {
@@ -164,6 +137,36 @@ TEST(PageSelection, AVetoKeepsEverything) {
   EXPECT_EQ(f.pages->ActivePage(), f.sheets[0]);
   EXPECT_EQ(f.pages->FirstVisibleTab(), first);
   EXPECT_FALSE(IsWindowVisible(f.sheets[2]->Handle()));
+}
+
+TEST(PageSelection, ChangesFromTheOwnersHandlersAreIgnored) {
+  PageForm f({"One", "Two", "Three"}, 300);
+  int changes = 0;
+  f.pages->OnChanging = [&](TComponent*, bool&) { f.pages->SetTabIndex(2); };
+  f.pages->OnChange = [&](TComponent*) {
+    ++changes;
+    f.pages->SetTabIndex(0);
+  };
+  f.pages->SetVisibleTabIndex(1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]) << "re-entrant requests from OnChanging and OnChange";
+  EXPECT_EQ(f.pages->SelectedTab(), 1);
+}
+
+TEST(PageSelection, LoadingAppliesTheFirstRequestWithoutAskingOrTelling) {
+  PageForm f({"One", "Two", "Three"}, 300);
+  int asked = 0, changes = 0;
+  f.pages->OnChanging = [&](TComponent*, bool&) { ++asked; };
+  f.pages->OnChange = [&](TComponent*) { ++changes; };
+  f.pages->BeginLoad();
+  f.pages->SetActivePage(f.sheets[2]);
+  f.pages->SetVisibleTabIndex(1);  // a later request while loading: ignored
+  EXPECT_EQ(f.pages->SelectedTab(), 0) << "parked until loading ends";
+  f.pages->EndLoad();
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[2]);
+  EXPECT_EQ(f.pages->SelectedTab(), 2);
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(changes, 0);
 }
 
 TEST(PageSelection, TheOnlyTabClickedChangesNothing) {
@@ -251,10 +254,40 @@ TEST(PageList, StringsWriteThroughToThePages) {
   f.sheets[1]->SetPageIndex(99);
   EXPECT_EQ(f.sheets[1]->PageIndex(), 2);
 
+  // Reordering through the strings moves the pages themselves, children and all.
+  auto* child = new TButton(f.form);
+  child->SetParent(f.sheets[0]);
+  const std::vector<TWinXPTabSheet*> before{f.pages->Pages(0), f.pages->Pages(1), f.pages->Pages(2)};
+  tabs.Move(0, 2);
+  EXPECT_EQ(f.pages->Pages(2), before[0]);
+  EXPECT_EQ(f.pages->Pages(0), before[1]);
+  tabs.Exchange(0, 1);
+  EXPECT_EQ(f.pages->Pages(0), before[2]);
+  EXPECT_EQ(f.pages->Pages(1), before[1]);
+  EXPECT_EQ(child->Parent(), f.sheets[0]) << "the page kept its controls";
+  EXPECT_EQ(f.pages->ActivePage(), f.sheets[1]) << "the active page stays active wherever it moves";
+
   tabs.Clear();
   EXPECT_EQ(f.pages->PageCount(), 0);
   EXPECT_EQ(f.pages->ActivePage(), nullptr);
   f.sheets.clear();
+}
+
+TEST(PageList, ImagesWidenTheTabsOfPagesThatShowOne) {
+  PageForm f({"Data Bit Outputs", "Status Inputs"}, 300);
+  const int plain = f.pages->Strip().TabWidth(0), plain1 = f.pages->Strip().TabWidth(1);
+  TImageList images(16, 16);
+  TBitmap strip;
+  strip.SetSize(32, 16);
+  images.AddMasked(strip, clFuchsia);
+  f.pages->SetImages(&images);
+  f.sheets[0]->SetImageIndex(1);
+  f.sheets[1]->SetImageIndex(2);  // beyond the list
+  ASSERT_EQ(images.Count(), 2);
+  EXPECT_EQ(f.pages->Strip().TabWidth(0), plain + 18) << "the image's width and 2";
+  EXPECT_EQ(f.pages->Strip().TabWidth(1), plain1) << "an image index beyond the list reserves nothing";
+  f.pages->SetImages(nullptr);
+  EXPECT_EQ(f.pages->Strip().TabWidth(0), plain);
 }
 
 TEST(PageList, HidingTheOnlyTabKeepsItsPage) {
@@ -284,6 +317,31 @@ TEST(PageList, AnotherControlsPageIsIgnored) {
   EXPECT_EQ(f.pages->PageCount(), 1);
   EXPECT_EQ(other->PageCount(), 2);
   EXPECT_EQ(f.sheets[1]->Parent(), other);
+}
+
+TEST(PageWindow, ResizingKeepsOnlyWhatDoesNotMove) {
+  PageForm f({"One"}, 200, 100);
+  HWND w = f.pages->Handle();
+  RECT window;
+  GetWindowRect(w, &window);
+  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&window), 2);
+  NCCALCSIZE_PARAMS p{};
+  WINDOWPOS pos{};
+  p.lppos = &pos;
+  p.rgrc[0] = RECT{window.left, window.top, window.left + 250, window.top + 100};  // wider
+  p.rgrc[1] = window;
+  p.rgrc[2] = RECT{window.left, window.top, window.right, window.bottom};
+  const LRESULT r = SendMessageA(w, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&p));
+  EXPECT_EQ(r, WVR_VALIDRECTS);
+  const int edge = f.pages->Strip().PaneEdgeBottom;
+  EXPECT_EQ(p.rgrc[1].right - p.rgrc[1].left, 200 - edge) << "the pane's right edge is drawn anew";
+  EXPECT_EQ(p.rgrc[1].bottom - p.rgrc[1].top, 100) << "the height did not change";
+  EXPECT_EQ(f.pages->CachedWidth(), 250);
+  EXPECT_EQ(f.pages->CachedHeight(), 100);
+  // Put the cached size back as it is.
+  SetWindowPos(w, nullptr, 0, 0, 201, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(w, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(f.pages->CachedWidth(), 200);
 }
 
 TEST(PageErrors, ForeignControlsAndSheetsOutOfPlace) {
@@ -325,4 +383,4 @@ TEST(PageEvents, ShowAndHideWithAFailingHandler) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest

@@ -2,9 +2,9 @@
 // 100 ms, a release or a lost capture stops it; the half under the mouse is hot.
 #include <gtest/gtest.h>
 
-#include "tabs_fixture.h"
+#include "tab_fixture.h"
 
-namespace pp::controls::testing {
+namespace pp::controls::tabtest {
 namespace {
 
 using namespace toolkit;
@@ -71,4 +71,4 @@ TEST(ScrollButtons, LostCaptureStopsAndHalvesAreHot) {
 }
 
 }  // namespace
-}  // namespace pp::controls::testing
+}  // namespace pp::controls::tabtest
