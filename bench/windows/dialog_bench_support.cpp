@@ -55,7 +55,8 @@ Counts Measure() {
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof memory;
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
-    c.private_kib = static_cast<double>(memory.PrivateUsage) / 1024.0;
+    // Wine leaves PrivateUsage at 0; its commit charge (PagefileUsage) counts the same pages.
+    c.private_kib = static_cast<double>(memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage) / 1024.0;
   return c;
 }
 

@@ -71,7 +71,7 @@ class TIcon {
   TIcon() = default;
   TIcon(const TIcon&) = delete;
   TIcon& operator=(const TIcon&) = delete;
-  HICON Handle() const { return handle_.get(); }
+  HICON Handle() const { return handle_.get() ? handle_.get() : shared_; }  // owned, or a system icon
   void SetHandle(HICON icon);  // takes ownership
   void LoadFromResourceName(HINSTANCE instance, const std::string& name, int size = 0);
   // A system icon (IDI_*): shared, never destroyed.
