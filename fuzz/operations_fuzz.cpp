@@ -335,6 +335,7 @@ class Run {
         uint8_t available = 7;
         ok = Call([&] { manager_.Start(null_out ? nullptr : &available); });
         if (ok) Check(available == (PortCount() > 0 ? 1 : 0), "Available disagrees with the port count");
+        if (!ok && !null_out) Check(available == 0, "a failed Start left Available other than its default");
         break;
       }
       case 1:

@@ -23,7 +23,8 @@ namespace {
 // Wine's GetGuiResources answers 0; its per-process GDI handle table sits where Windows keeps
 // one, at the PEB's GdiSharedHandleTable (24-byte entries, type byte 0 for a free one).
 long WineGdiObjects() {
-  auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const uint8_t* peb = nullptr;
+  asm("movl %%fs:0x30, %0" : "=r"(peb));  // the TEB's ProcessEnvironmentBlock
   auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0x94);
   if (!table) return -1;
   long live = 0;

@@ -77,5 +77,6 @@ int main() {
   std::printf("ReadStatus:    %.1f ns through the interface, %.1f ns direct ReadByte:  ratio %.2f\n", ir, dr, ir / dr);
   manager->Stop();
   FreeLibrary(plugin);
-  return sink == 0xFFFF;
+  static_cast<void>(sink);  // volatile: the stores into it are kept without a use
+  return 0;
 }

@@ -73,7 +73,7 @@ void ShowHtmlHelpTopic(const std::string& help_file, const std::string& topic, b
   std::string page = ChangeFileExt(topic, ".htm");
   std::string file = ChangeFileExt(help_file, ".chm");
   if (hostenv::FolderOf(file).empty()) file = hostenv::ResolveHelpFilePath(file);
-  if (page.empty() || page[0] != '/') page.insert(0, "/");
+  if (page.empty() || page[0] != '/') page = "/" + page;
   if (dynamic_only) {
     ShowDynamicHelp(file + "::" + page, false);
   } else if (hostenv::client_api::GetIntegratedHelpSystem()) {

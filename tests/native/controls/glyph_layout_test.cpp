@@ -61,7 +61,9 @@ TEST(NineSlice, PartsAtSourceSizeAreTheSourceAndTileTheDestination) {
   const IRect big{0, 0, 200, 90};
   area = 0;
   for (const SlicePart& p : NineSliceParts(big, c, s)) {
-    if (p.Corner) EXPECT_EQ(p.Dest.Width() * p.Dest.Height(), p.Source.Width() * p.Source.Height());
+    if (p.Corner) {
+      EXPECT_EQ(p.Dest.Width() * p.Dest.Height(), p.Source.Width() * p.Source.Height());
+    }
     area += static_cast<long>(p.Dest.Width()) * p.Dest.Height();
   }
   EXPECT_EQ(area, 200L * 90);

@@ -46,8 +46,11 @@ TEST(LayoutParser, ReadsEveryValueKind) {
     SCOPED_TRACE(c.text);
     Value v = ParseValue(c.text);
     EXPECT_EQ(v.kind, c.kind);
-    if (c.kind == Value::Kind::Integer) EXPECT_EQ(v.integer, c.integer);
-    if (c.kind != Value::Kind::Integer) EXPECT_EQ(v.text, c.string);
+    if (c.kind == Value::Kind::Integer) {
+      EXPECT_EQ(v.integer, c.integer);
+    } else {
+      EXPECT_EQ(v.text, c.string);
+    }
   }
 }
 

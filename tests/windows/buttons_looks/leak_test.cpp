@@ -18,7 +18,8 @@ namespace {
 // GdiSharedHandleTable (24-byte entries, a type byte of 0 marks a free one).
 long GdiObjects() {
   if (long n = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))) return n;
-  auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const uint8_t* peb = nullptr;
+  asm("movl %%fs:0x30, %0" : "=r"(peb));  // the TEB's ProcessEnvironmentBlock
   auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0x94);
   if (!table) return -1;
   long live = 0;

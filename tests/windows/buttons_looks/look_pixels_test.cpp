@@ -161,7 +161,9 @@ TEST_F(LookPixels, ButtonBarRowsOfTheStatusDialog) {
       EXPECT_EQ(dib.Pixel(x, row), expected) << "row " << row << " x " << x;
   }
   const uint32_t face_rgb = RGBOf(toolkit::ColorToRGB(XPColorFace));
-  if (GetXPLookMode() == xlmLuna) EXPECT_EQ(face_rgb, 0xEFEBDEu) << "Luna face (239, 235, 222)";
+  if (GetXPLookMode() == xlmLuna) {
+    EXPECT_EQ(face_rgb, 0xEFEBDEu) << "Luna face (239, 235, 222)";
+  }
   for (int row = 4; row < 39; row += 17)
     EXPECT_EQ(dib.Pixel(panel->Width() / 2, row), face_rgb) << "row " << row;
   EXPECT_EQ(dib.Pixel(0, 38), face_rgb) << "the last row";

@@ -9,7 +9,13 @@
 namespace pp::driver {
 namespace {
 
-void* ExceptionListHead() { return reinterpret_cast<NT_TIB*>(NtCurrentTeb())->ExceptionList; }
+// fs:[0], the head of the thread's registration chain, read directly: GCC 12 takes the
+// header's NtCurrentTeb for an access to an empty array.
+void* ExceptionListHead() {
+  void* head = nullptr;
+  asm volatile("movl %%fs:0, %0" : "=r"(head));
+  return head;
+}
 
 void Returns(void* context) { *static_cast<int*>(context) = 42; }
 void Raises(void* context) { RaiseException(*static_cast<DWORD*>(context), 0, 0, nullptr); }

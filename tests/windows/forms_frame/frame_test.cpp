@@ -78,7 +78,12 @@ struct Capture {
   WindowDCHook previous;
   Capture(int w, int h) : width(w), height(h) {
     BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
     void* p = nullptr;
     bitmap.reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0));
     bits = static_cast<uint32_t*>(p);
@@ -217,7 +222,9 @@ TEST_F(FrameFixture, CaptionButtonsAreTrackedUnderCapture) {
       } else {
         SendMessageA(Wnd(), s.msg, s.msg == WM_MOUSEMOVE ? 0 : MK_LBUTTON, ClientParam(s.at.x, s.at.y));
       }
-      if (s.msg == WM_MOUSEMOVE && s.at.x == help.x) EXPECT_EQ(frame->PressedButton(), fbNone) << c.what;
+      if (s.msg == WM_MOUSEMOVE && s.at.x == help.x) {
+        EXPECT_EQ(frame->PressedButton(), fbNone) << c.what;
+      }
     }
     EXPECT_EQ(TakeSysCommands(), c.commands) << c.what;
     EXPECT_EQ(frame->TrackedButton(), fbNone) << c.what;
@@ -356,7 +363,9 @@ TEST(FrameLook, OnlyTheEmulatedXPLookGetsTheDrawnFrame) {
     dialog->SetBounds(0, 0, 300, 200);
     dialog->EndLoad();
     EXPECT_EQ(FramesOf(dialog.get()), frames);
-    if (frames) EXPECT_EQ(dialog->Color(), data.GetFormColor());
+    if (frames) {
+      EXPECT_EQ(dialog->Color(), data.GetFormColor());
+    }
     SetFrameLookQuery(previous);
   }
   SetFrameThemeData(previous_data);

@@ -32,7 +32,7 @@ BSTR NewBstr(const std::string& text) {
   return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
-class TranslationManager : public hostenv::ITranslationManager {
+class TranslationManager final : public hostenv::ITranslationManager {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
     *object = nullptr;

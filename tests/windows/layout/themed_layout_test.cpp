@@ -95,9 +95,14 @@ TEST_F(ThemedLayouts, DriverFailureNoticeHasAThemedBoxAndButton) {
 TEST_F(ThemedLayouts, StatusDialogLoadsItsBoxesCheckedWithoutOnClickAndTheButtonBar) {
   Owned<TThemedLayoutForm> form = Create("TPARALLELPORTFORM");
   const char* data[] = {"CheckBox_D7", "CheckBox_D3", "CheckBox_D0", "CheckBox_Strobe", "CheckBox_UnUsed1"};
-  for (const char* name : data)
-    if (auto* b = Find<TXPCheckBox>(*form, name)) EXPECT_EQ(b->State(), cbChecked) << name;
-  if (auto* busy = Find<TXPCheckBox>(*form, "CheckBox_Busy")) EXPECT_EQ(busy->State(), cbUnchecked);
+  for (const char* name : data) {
+    if (auto* b = Find<TXPCheckBox>(*form, name)) {
+      EXPECT_EQ(b->State(), cbChecked) << name;
+    }
+  }
+  if (auto* busy = Find<TXPCheckBox>(*form, "CheckBox_Busy")) {
+    EXPECT_EQ(busy->State(), cbUnchecked);
+  }
   EXPECT_TRUE(form->calls.empty()) << "expected no handler while reading, got " << form->calls.size();
 
   auto* panel = Find<TXPExtPanel>(*form, "Panel_Buttons");

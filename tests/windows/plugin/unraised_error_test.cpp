@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -26,11 +25,13 @@ void* operator new(size_t size) {
     g_fail_allocation_of = 0;
     throw std::bad_alloc();
   }
-  if (void* p = std::malloc(size ? size : 1)) return p;
+  if (void* p = HeapAlloc(GetProcessHeap(), 0, size ? size : 1)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  if (p) HeapFree(GetProcessHeap(), 0, p);
+}
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
 
 namespace pp::plugin {
 namespace {

@@ -119,7 +119,8 @@ TEST_F(TabLooks, PaneAndSelectedTabPerPosition) {
 }
 
 long WineGdiObjects() {
-  auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const uint8_t* peb = nullptr;
+  asm("movl %%fs:0x30, %0" : "=r"(peb));  // the TEB's ProcessEnvironmentBlock
   auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0x94);
   if (!table) return -1;
   long live = 0;

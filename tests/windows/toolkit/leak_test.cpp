@@ -22,7 +22,8 @@ struct Counts {
 // per-process handle table is where Windows has one, at the PEB's GdiSharedHandleTable
 // (entries of 24 bytes; a type byte of 0 marks a free entry).
 long WineGdiObjects() {
-  auto* peb = reinterpret_cast<const uint8_t*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const uint8_t* peb = nullptr;
+  asm("movl %%fs:0x30, %0" : "=r"(peb));  // the TEB's ProcessEnvironmentBlock
   auto* table = *reinterpret_cast<const uint8_t* const*>(peb + 0x94);
   if (!table) return -1;
   long live = 0;

@@ -14,7 +14,7 @@ namespace {
 
 using pp::hostenv::IWorkspace;
 
-class Workspace : public IWorkspace {
+class Workspace final : public IWorkspace {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
     *out = nullptr;
