@@ -60,9 +60,12 @@ RECT PaintPushButtonFace(TXPLookMode look, toolkit::TControl& control, HDC dc, H
 // In every look the parent's own image. In the themed look that is what the theme's parent
 // background gives too (the parent's erase and client printing under the control), but Wine's
 // DrawThemeParentBackground costs ten times as much, and a dialog paints 24 of these boxes.
+// Clipped to the box: printed into a DC shared with other controls, the parent's whole client
+// area would otherwise land over what they drew there.
 void PaintCheckBoxBackground(TXPLookMode, toolkit::TControl& control, HDC dc, int) {
   toolkit::SavedDCState saved(dc);
-  PaintParentImage(&control, dc);
+  const RECT box = control.ClientRect();
+  PaintParentImage(&control, dc, &box);
 }
 
 SIZE CheckBoxBoxSize(TXPLookMode look, HDC dc, HTHEME theme, int detail) {

@@ -25,6 +25,9 @@ class ManagerWithPortTest : public ManagerTest {
 
 TEST_F(ManagerTest, DriverThatNeverLoadsIsTriedTenTimes) {
   ScopedEnv fails("VEXIO_SIM_LOAD_FAILS", "1000");
+  // The failure notice is silenced: shown, it would wait for a person.
+  ScopedUserKey key(kPreferenceKey);
+  key.SetDword("DontShowLoadParallerPortDriverFailed", 1);
   LoadedPlugin plugin;
   LONG count = -1;
   EXPECT_EQ(plugin.manager->GetPortCount(&count), S_OK);

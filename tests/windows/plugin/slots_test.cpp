@@ -1,5 +1,7 @@
 // Every slot of IParallelPort reached by its number, not through the header: the table a host
 // built from the published slot list must land on the right operation.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include "plugin_host.h"
@@ -88,13 +90,28 @@ TEST(Slots, AddressesAndTransfersByNumber) {
   EXPECT_EQ(std::vector<std::string>(lines.end() - expected.size(), lines.end()), expected) << Join(lines);
 }
 
-TEST(Slots, StatusDialogFailsUntilItExists) {
+bool g_dialog_closed = false;
+void CALLBACK CloseStatusDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  if (HWND dialog = FindWindowA(nullptr, "Parallel-Port Status/Control")) {
+    KillTimer(nullptr, id);
+    g_dialog_closed = true;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+  }
+}
+
+// Slot 8 opens the Status/Control dialog modally; a timer inside its loop closes it with the
+// close box, which counts as not accepted.
+TEST(Slots, StatusDialogClosedWithTheCloseBoxIsNotAccepted) {
   LoadedPlugin plugin;
   IParallelPort* port = nullptr;
   ASSERT_EQ(plugin.manager->GetDefaultPort(&port), S_OK);
+  g_dialog_closed = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, &CloseStatusDialog);
   BYTE accepted = 7;
-  EXPECT_EQ(Slot<Getter>(port, 8)(port, &accepted), static_cast<HRESULT>(0x8000FFFF));
-  EXPECT_EQ(accepted, 7) << "a failed dialog leaves the out-parameter untouched";
+  EXPECT_EQ(Slot<Getter>(port, 8)(port, &accepted), S_OK);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_dialog_closed) << "expected the dialog to have been shown";
+  EXPECT_EQ(accepted, 0) << "expected the close box to return false";
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ TEST(Wow64, DriverIsNeverAttemptedAndTheDefaultPortStillExists) {
   SimLog log;
   ScopedUserKey key("Software\\Veltrex2004\\Quillmark");
   key.SetDword("ParallelPortAddress", 0x378);
+  key.SetDword("DontShowLoadParallerPortDriverFailed", 1);  // the notice would wait for a person
   LoadedPlugin plugin;
   ASSERT_NE(plugin.manager, nullptr);
 
