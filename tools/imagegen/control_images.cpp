@@ -124,7 +124,7 @@ Raster ControlImage(const std::string& name, int w, int fh, int frames) {
 Raster DrawImage(const pp::controls::ImageEntry& e) {
   const std::string name = e.Name;
   const int fh = e.Height / e.Frames;
-  if (name.rfind("FRAME", 0) == 0 || name.find("BUTTON") != std::string::npos && name != "XPPUSHBUTTON")
+  if (name.rfind("FRAME", 0) == 0 || (name.find("BUTTON") != std::string::npos && name != "XPPUSHBUTTON"))
     return FrameImage(name, e.Width, fh, e.Frames);
   return ControlImage(name, e.Width, fh, e.Frames);
 }

@@ -38,8 +38,9 @@ TEST(GeneratedImages, HaveTheListedSizesAndEveryFrameDiffers) {
       for (uint32_t p : frame) any_visible |= (p >> 24) != 0;
       EXPECT_TRUE(any_visible) << "frame " << f << " is empty";
     }
-    if (!e.Alpha)
+    if (!e.Alpha) {
       for (uint32_t p : px) ASSERT_EQ(p >> 24, 0xFFu) << "a copied (opaque) image has a transparent pixel";
+    }
     // Through the resource format and back.
     const std::vector<uint8_t> bytes = EncodeAlphaImage(e.Width, e.Height, px);
     const DecodedImage decoded = DecodeAlphaImage(bytes.data(), bytes.size());
